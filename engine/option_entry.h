@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "number_settings.h"
+
+namespace vesmarot::engine {
+
+// One option, as its entry text writes it: n1 bars of d1, plus n2 bars of d2 (both 0 when the
+// option uses a single diameter).
+struct ParsedOption {
+    int n1 = 0;
+    int d1 = 0;
+    int n2 = 0;
+    int d2 = 0;
+
+    friend bool operator==(const ParsedOption&, const ParsedOption&) = default;
+};
+
+// The entry text of n1 bars of d1 ("3f16").
+std::string FormatOptionEntry(int n1, int d1);
+
+// The entry text of n1 bars of d1 with n2 bars of d2 ("2f16+1f18").
+std::string FormatOptionEntry(int n1, int d1, int n2, int d2);
+
+// Splits an entry text at its first "f", its "+" and its last "f". Returns nothing when a piece is
+// not a plain run of digits, so that a stray text can never be read as an option.
+std::optional<ParsedOption> ParseOptionEntry(std::string_view entry);
+
+// The steel area in cm² that the entry really provides, unrounded; nothing for a malformed text.
+std::optional<double> OptionEntryArea(std::string_view entry);
+
+// The area of the entry as the area field shows it (three decimals at most).
+std::optional<std::string> OptionEntryAreaText(std::string_view entry,
+                                               const NumberSettings& settings);
+
+}  // namespace vesmarot::engine
