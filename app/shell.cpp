@@ -1,0 +1,107 @@
+#include "app/shell.h"
+
+#include <QApplication>
+#include <QWindow>
+
+#include "app/centring.h"
+#include "ui/about_dialog.h"
+#include "ui/main_window.h"
+#include "ui/message_dialog.h"
+
+namespace vesmarot::app {
+
+Shell::Shell(std::function<void()> endProgram)
+    : endProgram_(endProgram ? std::move(endProgram) : [] { QApplication::quit(); }),
+      frmVesmarot_([this] { return loadMainWindow(); }),
+      frmAbout_([this] { return loadAbout(); }),
+      frmLoi_([this] { return loadMessage(ui::Message::BadArea); }),
+      frmLoiNmax_([this] { return loadMessage(ui::Message::BadNmax); }),
+      frmKhongthayPA_([this] { return loadMessage(ui::Message::NoOption); }) {}
+
+Shell::~Shell() = default;
+
+void Shell::start() {
+    ui::MainWindow* window = mainWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+ui::MainWindow* Shell::mainWindow() { return frmVesmarot_.get(); }
+
+template <typename Window>
+Window* Shell::finishLoading(Window* window) {
+    // Centred and loaded before it is ever shown, so no designed text or position flashes.
+    CentreOnScreen(window, frameGuess());
+    window->Form_Load();
+    return window;
+}
+
+ui::MainWindow* Shell::loadMainWindow() {
+    auto* window = new ui::MainWindow;
+    connect(window, &ui::MainWindow::messageRequested, this,
+            [this](ui::Message message) { openDialog(instanceFor(message).get()); });
+    connect(window, &ui::MainWindow::aboutRequested, this, [this] { openDialog(frmAbout_.get()); });
+    connect(window, &ui::MainWindow::exitRequested, this, [this] { endProgram_(); });
+    return finishLoading(window);
+}
+
+ui::AboutDialog* Shell::loadAbout() {
+    auto* dialog = new ui::AboutDialog(mainWindow());
+    connect(dialog, &ui::AboutDialog::dismissed, this, [this] {
+        frmAbout_.unload();
+        // About moves no focus: the main window gets back the focus it had.
+        returnToMainWindow();
+    });
+    return finishLoading(dialog);
+}
+
+ui::MessageDialog* Shell::loadMessage(ui::Message message) {
+    auto* dialog = new ui::MessageDialog(message, mainWindow());
+    connect(dialog, &ui::MessageDialog::dismissed, this, [this, message] {
+        const ui::ReturnField field = instanceFor(message).get()->returnField();
+        instanceFor(message).unload();
+        returnToMainWindow();
+        mainWindow()->FocusAndSelectAll(field);
+    });
+    return finishLoading(dialog);
+}
+
+WindowInstance<ui::MessageDialog>& Shell::instanceFor(ui::Message message) {
+    switch (message) {
+        case ui::Message::BadArea:
+            return frmLoi_;
+        case ui::Message::BadNmax:
+            return frmLoiNmax_;
+        case ui::Message::NoOption:
+            break;
+    }
+    return frmKhongthayPA_;
+}
+
+void Shell::openDialog(QDialog* dialog) {
+    // Application modality blocks the main window's mouse, keys and close box while leaving it
+    // exactly as it was: disabling it instead would grey it and drop its focus and selection.
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void Shell::returnToMainWindow() {
+    ui::MainWindow* window = mainWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+QMargins Shell::frameGuess() const {
+    // Dialogs get the frame the window manager gave the main window; before that, none is known.
+    if (frmVesmarot_.isLoaded()) {
+        auto& main = const_cast<WindowInstance<ui::MainWindow>&>(frmVesmarot_);
+        if (const QWindow* handle = main.get()->windowHandle()) return handle->frameMargins();
+    }
+    return {};
+}
+
+}  // namespace vesmarot::app

@@ -1,0 +1,80 @@
+#include "ui/about_dialog.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "ui/fonts.h"
+#include "ui/program_icon.h"
+#include "ui/texts.h"
+#include "ui/twips.h"
+
+namespace vesmarot::ui {
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect rect,
+                  bool blackText) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(rect);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    if (blackText) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        label->setPalette(palette);
+    }
+    return label;
+}
+
+}  // namespace
+
+AboutDialog::AboutDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(text::kAboutTitle);
+    setWindowIcon(ProgramIcon());
+    setFont(WindowFont());
+    setFixedSize(TwipsSize(5730, 3555));
+
+    // Created in tab order; only the button takes the focus.
+    cmdOK_ = new QPushButton(text::kOk, this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_->setGeometry(TwipsRect(4245, 2625, 1260, 345));
+    cmdOK_->setDefault(true);
+    lblMota_ =
+        MakeLabel(this, "lblMota", text::kDescriptionHeading, TwipsRect(105, 915, 5565, 960), true);
+    lblChuy_ =
+        MakeLabel(this, "lblChuy", text::kNoteHeading, TwipsRect(105, 2625, 3870, 720), true);
+    lblTitle_ = MakeLabel(this, "lblTitle", text::kAboutDesignedTitle,
+                          TwipsRect(105, 210, 5565, 270), true);
+    lblVersion_ =
+        MakeLabel(this, "lblVersion", text::kVersionLabel, TwipsRect(105, 570, 5565, 225), false);
+    Label1_ = MakeLabel(this, "Label1", text::kAuthorLine, TwipsRect(105, 1995, 5580, 330), false);
+
+    cmdOK_->setFocus(Qt::OtherFocusReason);
+    connect(cmdOK_, &QPushButton::clicked, this, &AboutDialog::cmdOK_Click);
+}
+
+void AboutDialog::Form_Load() {
+    lblTitle_->setText(text::kAboutProgramTitle);
+    lblMota_->setText(text::HeadedText(text::kDescriptionHeading, text::kDescriptionBody));
+    lblChuy_->setText(text::HeadedText(text::kNoteHeading, text::kNoteBody));
+}
+
+void AboutDialog::reject() { cmdOK_Click(); }
+
+void AboutDialog::cmdOK_Click() { emit dismissed(); }
+
+void AboutDialog::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    // An etched separator between the author line and the note: grey, with white just below.
+    QPainter painter(this);
+    painter.setPen(QPen(QColor(128, 128, 128), 1));
+    painter.drawLine(QPoint(Twips(90), Twips(2445)), QPoint(Twips(5654), Twips(2445)));
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawLine(QPoint(Twips(105), Twips(2460)), QPoint(Twips(5654), Twips(2460)));
+}
+
+}  // namespace vesmarot::ui

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace vesmarot::ui {
+
+// frmAbout: title, version, description, author and a note. OK, Enter, Esc and the close box all
+// leave it the same way.
+class AboutDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit AboutDialog(QWidget* parent = nullptr);
+
+    // Runs once the dialog is created and centred, before it is first shown: sets the texts.
+    void Form_Load();
+
+  signals:
+    void dismissed();
+
+  public slots:
+    // Esc and the close box arrive here.
+    void reject() override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void cmdOK_Click();
+
+    QLabel* lblTitle_;
+    QLabel* lblVersion_;
+    QLabel* lblMota_;
+    QLabel* Label1_;
+    QLabel* lblChuy_;
+    QPushButton* cmdOK_;
+};
+
+}  // namespace vesmarot::ui

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace vesmarot::ui {
+
+// Selects the whole text: start 0, length = the number of characters; the caret ends after it.
+void SelectWholeText(QLineEdit* field);
+
+// An input box that selects its whole text whenever it takes the focus or is clicked, so that
+// typing always replaces the value. Returning to the window keeps the user's own selection.
+class InputField : public QLineEdit {
+    Q_OBJECT
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+}  // namespace vesmarot::ui

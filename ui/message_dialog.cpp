@@ -1,0 +1,95 @@
+#include "ui/message_dialog.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/fonts.h"
+#include "ui/program_icon.h"
+#include "ui/texts.h"
+#include "ui/twips.h"
+
+namespace vesmarot::ui {
+namespace {
+
+struct MessageDesign {
+    const char* objectName;
+    const QString& title;
+    const QString& text;
+    ReturnField returnField;
+    int clientHeight;  // twips
+    int labelHeight;
+    int buttonTop;
+};
+
+const MessageDesign& DesignOf(Message message) {
+    static const MessageDesign kBadArea{
+        "frmLoi", text::kErrorTitle, text::kBadAreaMessage, ReturnField::Dientich, 1815, 960, 1260};
+    static const MessageDesign kBadNmax{
+        "frmLoiNmax", text::kErrorTitle, text::kBadNmaxMessage, ReturnField::Nmax, 1815, 960, 1260};
+    static const MessageDesign kNoOption{"frmKhongthayPA",
+                                         text::kNoOptionTitle,
+                                         text::kNoOptionMessage,
+                                         ReturnField::Nmax,
+                                         1455,
+                                         645,
+                                         1050};
+    switch (message) {
+        case Message::BadArea:
+            return kBadArea;
+        case Message::BadNmax:
+            return kBadNmax;
+        case Message::NoOption:
+            break;
+    }
+    return kNoOption;
+}
+
+}  // namespace
+
+MessageDialog::MessageDialog(Message message, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      message_(message) {
+    const MessageDesign& design = DesignOf(message);
+    setObjectName(QLatin1String(design.objectName));
+    setWindowTitle(design.title);
+    setWindowIcon(ProgramIcon());
+    setFont(WindowFont());
+    setFixedSize(TwipsSize(3240, design.clientHeight));
+
+    Label1_ = new QLabel(design.text, this);
+    Label1_->setObjectName(QStringLiteral("Label1"));
+    Label1_->setGeometry(TwipsRect(105, 210, 2955, design.labelHeight));
+    Label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label1_->setWordWrap(true);
+
+    cmdOK_ = new QPushButton(text::kOk, this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_->setGeometry(TwipsRect(945, design.buttonTop, 1275, 330));
+    cmdOK_->setDefault(true);
+    cmdOK_->setFocus(Qt::OtherFocusReason);
+    connect(cmdOK_, &QPushButton::clicked, this, &MessageDialog::cmdOK_Click);
+}
+
+ReturnField MessageDialog::returnField() const { return DesignOf(message_).returnField; }
+
+void MessageDialog::cmdOK_Click() { emit dismissed(); }
+
+void MessageDialog::keyPressEvent(QKeyEvent* event) {
+    // Esc must not slip past the message: only OK (or the close box) leaves it.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void MessageDialog::closeEvent(QCloseEvent* event) {
+    // The shell takes the dialog down on dismissed(); the close itself does nothing more.
+    event->ignore();
+    cmdOK_Click();
+}
+
+}  // namespace vesmarot::ui

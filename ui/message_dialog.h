@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+
+#include "ui/message_kind.h"
+
+class QLabel;
+class QPushButton;
+
+namespace vesmarot::ui {
+
+// frmLoi, frmLoiNmax and frmKhongthayPA: one fixed message and OK. Enter presses OK, Esc does
+// nothing, and the close box counts as OK, so leaving always leads back to the field to correct.
+class MessageDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit MessageDialog(Message message, QWidget* parent = nullptr);
+
+    // Runs once the dialog is created and centred, before it is first shown.
+    void Form_Load() {}
+
+    Message message() const { return message_; }
+    ReturnField returnField() const;
+
+  signals:
+    // OK was pressed, by mouse or Enter, or the dialog was closed.
+    void dismissed();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void cmdOK_Click();
+
+    Message message_;
+    QLabel* Label1_;
+    QPushButton* cmdOK_;
+};
+
+}  // namespace vesmarot::ui

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+namespace vesmarot::ui {
+
+// Shows "2φ16+1φ18" for the entry "2f16+1f18": the diameter sign engineers read on drawings.
+// Only the display changes; the item keeps the letter f that the area calculation reads back.
+class PhiDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QString displayText(const QVariant& value, const QLocale& locale) const override;
+};
+
+}  // namespace vesmarot::ui

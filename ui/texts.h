@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+// Every fixed text the program shows. Title bars and tooltips are plain ASCII, as the window
+// system draws them in its own font; everything else is Vietnamese with full diacritics (NFC).
+namespace vesmarot::ui::text {
+
+inline const QString kProgramName = QStringLiteral("Vesmarot");
+
+// Main window.
+inline const QString kAreaCaption = QStringLiteral("Fa (cm2)");
+inline const QString kNmaxCaption = QStringLiteral("Nmax");
+inline const QString kAreaTooltip = QStringLiteral("Dien tich cot thep");
+inline const QString kNmaxInitial = QStringLiteral("3");
+inline const QString kNmaxTooltip = QStringLiteral("So thanh thep toi da trong mot tiet dien");
+inline const QString kOk = QStringLiteral("OK");
+inline const QString kReset = QStringLiteral("Reset");
+inline const QString kCancel = QStringLiteral("Cancel");
+inline const QString kAboutButton = QStringLiteral("About...");
+inline const QString kOptionsCaption = QStringLiteral("Các phương án:");
+inline const QString kWaitingForInput = QStringLiteral("Chờ nhập số liệu...");
+
+// "Có k phương án." with k in plain ASCII digits, whatever the region.
+QString OptionCountText(qsizetype count);
+
+// Message dialogs.
+inline const QString kErrorTitle = QStringLiteral("Thong bao loi");
+inline const QString kBadAreaMessage = QStringLiteral(
+    "Làm ơn kiểm tra lại số liệu. Chương trình chỉ chấp nhận các giá trị diện tích thép là số "
+    "dương và nhỏ hơn 100. Cảm ơn.");
+inline const QString kBadNmaxMessage = QStringLiteral(
+    "Làm ơn kiểm tra lại số liệu. Chương trình chỉ chấp nhận các giá trị Nmax là số dương. Cảm "
+    "ơn.");
+inline const QString kNoOptionTitle = QStringLiteral("Khong tim thay phuong an nao");
+inline const QString kNoOptionMessage = QStringLiteral(
+    "Không tìm thấy phương án nào. Cần tăng số thanh thép trên một tiết diện (Nmax). Cảm ơn.");
+
+// About dialog.
+inline const QString kAboutTitle = QStringLiteral("Gioi thieu chuong trinh");
+inline const QString kAboutDesignedTitle = QStringLiteral("Application Title");
+inline const QString kAboutProgramTitle = QStringLiteral("Chương trình Vesmarot");
+inline const QString kVersionLabel = QStringLiteral("Phiên bản: 1.0.1");
+inline const QString kDescriptionHeading = QStringLiteral("Mô tả chương trình:");
+inline const QString kDescriptionBody = QStringLiteral("Vesmarot");
+inline const QString kAuthorLine = QStringLiteral("Tác giả: Nhóm phát triển Vesmarot");
+inline const QString kNoteHeading = QStringLiteral("Chú ý:");
+inline const QString kNoteBody =
+    QStringLiteral("Tác giả không chịu trách nhiệm về kết quả tính toán của chương trình");
+
+// A heading and its body on two lines, broken by a single line feed.
+QString HeadedText(const QString& heading, const QString& body);
+
+}  // namespace vesmarot::ui::text
