@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds the .deb, unpacks it into a scratch root and starts the packaged program under Xvfb as a
+# user would: its window "Vesmarot" must come up, and Esc must end it.
+set -euo pipefail
+build=$1
+scratch=$(mktemp -d)
+pids=()
+cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; rm -rf "$scratch"; }
+trap cleanup EXIT
+
+(cd "$build" && cpack -G DEB -B "$scratch/out" >/dev/null)
+deb=("$scratch"/out/vesmarot_1.0.0.3_*.deb)
+[[ -f "${deb[0]}" ]] || { echo "no vesmarot_1.0.0.3 package was built"; exit 1; }
+
+depends=$(dpkg-deb -f "${deb[0]}" Depends)
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 fonts-liberation2; do
+    grep -q "$needed" <<<"$depends" || { echo "Depends lacks $needed: $depends"; exit 1; }
+done
+[[ $(dpkg-deb -f "${deb[0]}" Package) == vesmarot ]] || { echo "package name"; exit 1; }
+[[ $(dpkg-deb -f "${deb[0]}" Version) == 1.0.0.3 ]] || { echo "package version"; exit 1; }
+
+dpkg-deb -x "${deb[0]}" "$scratch/root"
+program="$scratch/root/usr/bin/vesmarot"
+[[ -x "$program" ]] || { echo "the package has no /usr/bin/vesmarot"; exit 1; }
+
+display=:$((200 + RANDOM % 300))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=$display
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+env -u QT_QPA_PLATFORM LANG=C.UTF-8 "$program" >/dev/null 2>&1 &
+app=$!
+pids+=("$app")
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vesmarot$' | head -n 1)
+[[ -n "$window" ]] || { echo "no window titled Vesmarot came up"; exit 1; }
+echo "window $window is up"
+
+xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
+xdotool key --window "$window" Escape
+for _ in $(seq 100); do
+    kill -0 "$app" 2>/dev/null || { wait "$app" || true; echo "Esc ended the program"; exit 0; }
+    sleep 0.1
+done
+echo "the program was still running 10 s after Esc"
+exit 1
