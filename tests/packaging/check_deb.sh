@@ -29,18 +29,21 @@ pids+=($!)
 export DISPLAY=$display
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
-env -u QT_QPA_PLATFORM LANG=C.UTF-8 "$program" >/dev/null 2>&1 &
+env -u QT_QPA_PLATFORM LANG=C.UTF-8 "$program" >"$scratch/program.log" 2>&1 &
 app=$!
 pids+=("$app")
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vesmarot$' | head -n 1)
 [[ -n "$window" ]] || { echo "no window titled Vesmarot came up"; exit 1; }
 echo "window $window is up"
 
+# A bare X server has no window manager to activate windows: give the keyboard focus directly,
+# then press Esc on the keyboard as a user would.
 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
-xdotool key --window "$window" Escape
+xdotool key Escape
 for _ in $(seq 100); do
     kill -0 "$app" 2>/dev/null || { wait "$app" || true; echo "Esc ended the program"; exit 0; }
     sleep 0.1
 done
+cat "$scratch/program.log"
 echo "the program was still running 10 s after Esc"
 exit 1
