@@ -3,7 +3,9 @@
 //
 //   render_icon <icon.svg> <output folder>
 //
-// writes <folder>/hicolor/<n>x<n>/apps/vesmarot.png for each size and <folder>/vesmarot.ico.
+// writes <folder>/hicolor/<n>x<n>/apps/vesmarot.png for each size, <folder>/vesmarot.ico, and
+// <folder>/raw/<n>.argb32: the 16, 32, 48 and 96 px images as premultiplied 32-bit pixels, which
+// the program shows without decoding anything at start-up.
 
 #include <QBuffer>
 #include <QDir>
@@ -18,14 +20,20 @@
 namespace {
 
 constexpr int kSizes[] = {16, 24, 32, 48, 64, 128, 256};
+constexpr int kRawSizes[] = {16, 32, 48, 96};
 
-QByteArray RenderPng(QSvgRenderer& renderer, int size) {
+QImage Render(QSvgRenderer& renderer, int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter);
     painter.end();
+    return image;
+}
+
+QByteArray RenderPng(QSvgRenderer& renderer, int size) {
+    const QImage image = Render(renderer, size);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
@@ -92,6 +100,16 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         images.append({size, png});
+    }
+    for (const int size : kRawSizes) {
+        const QImage image = Render(renderer, size);
+        const QByteArray pixels(reinterpret_cast<const char*>(image.constBits()),
+                                static_cast<qsizetype>(image.sizeInBytes()));
+        if (!out.mkpath(QStringLiteral("raw")) ||
+            !Write(out.filePath(QStringLiteral("raw/%1.argb32").arg(size)), pixels)) {
+            std::fprintf(stderr, "render_icon: cannot write the raw %d px icon\n", size);
+            return 1;
+        }
     }
     if (!Write(out.filePath(QStringLiteral("vesmarot.ico")), IcoFile(images))) {
         std::fprintf(stderr, "render_icon: cannot write vesmarot.ico\n");

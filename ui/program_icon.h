@@ -5,8 +5,8 @@
 
 namespace vesmarot::ui {
 
-// The program's icon, a blue spanner across two grey gear wheels, rendered from its one vector
-// source at every size a desktop asks for.
+// The program's icon for its windows, a blue spanner across two grey gear wheels, rendered from
+// its one vector source.
 QIcon ProgramIcon();
 
 // The icon at `size` device-independent pixels, sharp at the screen's pixel ratio.

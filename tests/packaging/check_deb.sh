@@ -13,7 +13,7 @@ deb=("$scratch"/out/vesmarot_1.0.0.3_*.deb)
 [[ -f "${deb[0]}" ]] || { echo "no vesmarot_1.0.0.3 package was built"; exit 1; }
 
 depends=$(dpkg-deb -f "${deb[0]}" Depends)
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 fonts-liberation2; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation2; do
     grep -q "$needed" <<<"$depends" || { echo "Depends lacks $needed: $depends"; exit 1; }
 done
 [[ $(dpkg-deb -f "${deb[0]}" Package) == vesmarot ]] || { echo "package name"; exit 1; }

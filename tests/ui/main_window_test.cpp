@@ -21,6 +21,13 @@ class MainWindowTest : public test::WindowTest {
         QVERIFY(!(main->windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(main->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(main->windowFlags() & Qt::WindowCloseButtonHint);
+        QVERIFY(!main->windowIcon().availableSizes().isEmpty());
+        const QPixmap picture = control<QLabel>("Picture1")->pixmap();
+        QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(48, 48));
+        // The spanner's blue shows in the middle of the picture.
+        const QColor centre =
+            picture.toImage().pixelColor(picture.width() / 2, picture.height() / 2);
+        QVERIFY2(centre.blue() > centre.red() + 60, qPrintable(centre.name()));
         int visibleWindows = 0;
         for (QWidget* widget : QApplication::topLevelWidgets())
             visibleWindows += widget->isVisible();
