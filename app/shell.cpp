@@ -9,6 +9,16 @@
 #include "ui/message_dialog.h"
 
 namespace vesmarot::app {
+namespace {
+
+// Shows a window, or brings it to the front if it is shown already, and makes it active.
+void ShowActive(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
 
 Shell::Shell(std::function<void()> endProgram)
     : endProgram_(endProgram ? std::move(endProgram) : [] { QApplication::quit(); }),
@@ -20,12 +30,7 @@ Shell::Shell(std::function<void()> endProgram)
 
 Shell::~Shell() = default;
 
-void Shell::start() {
-    ui::MainWindow* window = mainWindow();
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
+void Shell::start() { ShowActive(mainWindow()); }
 
 ui::MainWindow* Shell::mainWindow() { return frmVesmarot_.get(); }
 
@@ -83,25 +88,16 @@ void Shell::openDialog(QDialog* dialog) {
     // Application modality blocks the main window's mouse, keys and close box while leaving it
     // exactly as it was: disabling it instead would grey it and drop its focus and selection.
     dialog->setWindowModality(Qt::ApplicationModal);
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    ShowActive(dialog);
 }
 
-void Shell::returnToMainWindow() {
-    ui::MainWindow* window = mainWindow();
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
+void Shell::returnToMainWindow() { ShowActive(mainWindow()); }
 
 QMargins Shell::frameGuess() const {
     // Dialogs get the frame the window manager gave the main window; before that, none is known.
-    if (frmVesmarot_.isLoaded()) {
-        auto& main = const_cast<WindowInstance<ui::MainWindow>&>(frmVesmarot_);
-        if (const QWindow* handle = main.get()->windowHandle()) return handle->frameMargins();
-    }
-    return {};
+    const ui::MainWindow* main = frmVesmarot_.loaded();
+    const QWindow* handle = main ? main->windowHandle() : nullptr;
+    return handle ? handle->frameMargins() : QMargins();
 }
 
 }  // namespace vesmarot::app

@@ -21,7 +21,8 @@ class WindowInstance {
         return window_;
     }
 
-    bool isLoaded() const { return !window_.isNull(); }
+    // The window if it is loaded, without loading it.
+    Window* loaded() const { return window_.data(); }
 
     // Safe from inside one of the window's own handlers: the object goes once they return.
     void unload() {
