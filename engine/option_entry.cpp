@@ -31,6 +31,11 @@ std::string FormatOptionEntry(int n1, int d1, int n2, int d2) {
     return FormatOptionEntry(n1, d1) + '+' + FormatOptionEntry(n2, d2);
 }
 
+std::string FormatOptionEntry(const ParsedOption& option) {
+    if (option.n2 == 0 && option.d2 == 0) return FormatOptionEntry(option.n1, option.d1);
+    return FormatOptionEntry(option.n1, option.d1, option.n2, option.d2);
+}
+
 std::optional<ParsedOption> ParseOptionEntry(std::string_view entry) {
     const auto p = entry.find('f');
     if (p == std::string_view::npos) return std::nullopt;

@@ -25,6 +25,9 @@ std::string FormatOptionEntry(int n1, int d1);
 // The entry text of n1 bars of d1 with n2 bars of d2 ("2f16+1f18").
 std::string FormatOptionEntry(int n1, int d1, int n2, int d2);
 
+// The entry text of a parsed option: one group when it has no second group (n2 and d2 both 0).
+std::string FormatOptionEntry(const ParsedOption& option);
+
 // Splits an entry text at its first "f", its "+" and its last "f". Returns nothing when a piece is
 // not a plain run of digits, so that a stray text can never be read as an option.
 std::optional<ParsedOption> ParseOptionEntry(std::string_view entry);

@@ -6,19 +6,9 @@
 
 #include "engine/bar_catalogue.h"
 #include "engine/option_entry.h"
+#include "fuzz/require.h"
 
 using namespace vesmarot::engine;
-
-namespace {
-
-void Require(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "invariant broken: %s\n", what);
-        std::abort();
-    }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view entry(reinterpret_cast<const char*>(data), size);
@@ -32,10 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(parsed->n1 >= 0 && parsed->d1 >= 0 && parsed->n2 >= 0 && parsed->d2 >= 0,
             "pieces are plain digits");
     Require(entry.find('f') != std::string_view::npos, "an entry holds an f");
-    const bool twoGroups = entry.find('+') != std::string_view::npos;
-    const std::string rewritten =
-        twoGroups ? FormatOptionEntry(parsed->n1, parsed->d1, parsed->n2, parsed->d2)
-                  : FormatOptionEntry(parsed->n1, parsed->d1);
+    const std::string rewritten = FormatOptionEntry(*parsed);
     Require(ParseOptionEntry(rewritten) == parsed, "the canonical entry parses the same");
     Require(*area == parsed->n1 * DT(parsed->d1) + parsed->n2 * DT(parsed->d2),
             "area is n1 x DT(d1) + n2 x DT(d2)");

@@ -11,19 +11,9 @@
 #include "engine/number_text.h"
 #include "engine/option_entry.h"
 #include "engine/option_search.h"
+#include "fuzz/require.h"
 
 using namespace vesmarot::engine;
-
-namespace {
-
-void Require(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "invariant broken: %s\n", what);
-        std::abort();
-    }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
@@ -58,10 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& entry : outcome.entries) {
         const auto parsed = ParseOptionEntry(entry);
         Require(parsed.has_value(), "every entry parses");
-        const std::string rewritten =
-            parsed->n2 == 0 ? FormatOptionEntry(parsed->n1, parsed->d1)
-                            : FormatOptionEntry(parsed->n1, parsed->d1, parsed->n2, parsed->d2);
-        Require(rewritten == entry, "entries parse back to the same counts and diameters");
+        Require(FormatOptionEntry(*parsed) == entry,
+                "entries parse back to the same counts and diameters");
         Require(parsed->n1 >= 1 && parsed->n1 + parsed->n2 <= nmax, "at most Nmax bars");
         Require(*OptionEntryArea(entry) > *area, "every entry covers the area strictly");
     }

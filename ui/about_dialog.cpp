@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "ui/fonts.h"
+#include "ui/placement.h"
 #include "ui/program_icon.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
@@ -14,9 +15,7 @@ namespace {
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect rect,
                   bool blackText) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(rect);
+    auto* label = Place(new QLabel(text, parent), name, rect);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     if (blackText) {
@@ -39,9 +38,7 @@ AboutDialog::AboutDialog(QWidget* parent)
     setFixedSize(TwipsSize(5730, 3555));
 
     // Created in tab order; only the button takes the focus.
-    cmdOK_ = new QPushButton(text::kOk, this);
-    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setGeometry(TwipsRect(4245, 2625, 1260, 345));
+    cmdOK_ = Place(new QPushButton(text::kOk, this), "cmdOK", TwipsRect(4245, 2625, 1260, 345));
     cmdOK_->setDefault(true);
     lblMota_ =
         MakeLabel(this, "lblMota", text::kDescriptionHeading, TwipsRect(105, 915, 5565, 960), true);

@@ -10,6 +10,7 @@
 #include "ui/fonts.h"
 #include "ui/input_field.h"
 #include "ui/phi_delegate.h"
+#include "ui/placement.h"
 #include "ui/program_icon.h"
 #include "ui/regional_numbers.h"
 #include "ui/texts.h"
@@ -17,13 +18,6 @@
 
 namespace vesmarot::ui {
 namespace {
-
-template <typename Widget>
-Widget* Place(Widget* widget, const char* name, QRect twipsRect) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(twipsRect);
-    return widget;
-}
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect rect) {
     auto* button = Place(new QPushButton(caption, parent), name, rect);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "ui/fonts.h"
+#include "ui/placement.h"
 #include "ui/program_icon.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
@@ -59,15 +60,13 @@ MessageDialog::MessageDialog(Message message, QWidget* parent)
     setFont(WindowFont());
     setFixedSize(TwipsSize(3240, design.clientHeight));
 
-    Label1_ = new QLabel(design.text, this);
-    Label1_->setObjectName(QStringLiteral("Label1"));
-    Label1_->setGeometry(TwipsRect(105, 210, 2955, design.labelHeight));
+    Label1_ = Place(new QLabel(design.text, this), "Label1",
+                    TwipsRect(105, 210, 2955, design.labelHeight));
     Label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1_->setWordWrap(true);
 
-    cmdOK_ = new QPushButton(text::kOk, this);
-    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setGeometry(TwipsRect(945, design.buttonTop, 1275, 330));
+    cmdOK_ = Place(new QPushButton(text::kOk, this), "cmdOK",
+                   TwipsRect(945, design.buttonTop, 1275, 330));
     cmdOK_->setDefault(true);
     cmdOK_->setFocus(Qt::OtherFocusReason);
     connect(cmdOK_, &QPushButton::clicked, this, &MessageDialog::cmdOK_Click);

@@ -54,6 +54,8 @@ TEST(OptionEntryFormat, WritesBothShapes) {
     EXPECT_EQ(FormatOptionEntry(3, 16), "3f16");
     EXPECT_EQ(FormatOptionEntry(2, 16, 1, 18), "2f16+1f18");
     EXPECT_EQ(FormatOptionEntry(17, 28), "17f28");
+    EXPECT_EQ(FormatOptionEntry(ParsedOption{1, 28, 16, 30}), "1f28+16f30");
+    EXPECT_EQ(FormatOptionEntry(ParsedOption{2, 6, 0, 0}), "2f6");
 }
 
 class MalformedEntries : public ::testing::TestWithParam<std::string> {};
