@@ -47,27 +47,6 @@ class MainWindowTest : public test::WindowTest {
         QCOMPARE(QApplication::focusWidget(), field("txtDientich"));
     }
 
-    void placesControlsFromTwips_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("twips");
-        QTest::newRow("txtDientich") << "txtDientich" << QRect(0, 525, 750, 330);
-        QTest::newRow("txtNmax") << "txtNmax" << QRect(945, 525, 540, 330);
-        QTest::newRow("cdmOK") << "cdmOK" << QRect(1575, 525, 855, 330);
-        QTest::newRow("cmdAbout") << "cmdAbout" << QRect(1575, 1785, 855, 330);
-        QTest::newRow("lstPA") << "lstPA" << QRect(0, 1365, 1485, 2220);
-        QTest::newRow("txtStatus") << "txtStatus" << QRect(0, 3570, 1695, 330);
-        QTest::newRow("Picture1") << "Picture1" << QRect(1680, 2415, 750, 750);
-        QTest::newRow("txtF") << "txtF" << QRect(1680, 3570, 855, 330);
-    }
-    void placesControlsFromTwips() {
-        QFETCH(QString, name);
-        QFETCH(QRect, twips);
-        QWidget* widget = control(name);
-        QVERIFY(widget);
-        QCOMPARE(widget->geometry(),
-                 ui::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    }
-
     void listsTheOptions_data() {
         QTest::addColumn<QString>("area");
         QTest::addColumn<QString>("nmax");
