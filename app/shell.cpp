@@ -63,8 +63,8 @@ ui::AboutDialog* Shell::loadAbout() {
 
 ui::MessageDialog* Shell::loadMessage(ui::Message message) {
     auto* dialog = new ui::MessageDialog(message, mainWindow());
-    connect(dialog, &ui::MessageDialog::dismissed, this, [this, message] {
-        const ui::ReturnField field = instanceFor(message).get()->returnField();
+    connect(dialog, &ui::MessageDialog::dismissed, this, [this, message, dialog] {
+        const ui::ReturnField field = dialog->returnField();
         instanceFor(message).unload();
         returnToMainWindow();
         mainWindow()->FocusAndSelectAll(field);

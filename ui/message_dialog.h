@@ -16,10 +16,10 @@ class MessageDialog : public QDialog {
   public:
     explicit MessageDialog(Message message, QWidget* parent = nullptr);
 
-    // Runs once the dialog is created and centred, before it is first shown.
+    // Load steps after centring: a message dialog has none of its own.
     void Form_Load() {}
 
-    Message message() const { return message_; }
+    // The main-window field this message sends the user back to.
     ReturnField returnField() const;
 
   signals:
