@@ -4,9 +4,7 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "ui/fonts.h"
 #include "ui/placement.h"
-#include "ui/program_icon.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
 
@@ -28,14 +26,8 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 
 }  // namespace
 
-AboutDialog::AboutDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(text::kAboutTitle);
-    setWindowIcon(ProgramIcon());
-    setFont(WindowFont());
-    setFixedSize(TwipsSize(5730, 3555));
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent, FixedFrame(Qt::Dialog)) {
+    DesignWindow(this, "frmAbout", text::kAboutTitle, TwipsSize(5730, 3555));
 
     // Created in tab order; only the button takes the focus.
     cmdOK_ = Place(new QPushButton(text::kOk, this), "cmdOK", TwipsRect(4245, 2625, 1260, 345));

@@ -7,7 +7,6 @@
 
 #include "engine/option_entry.h"
 #include "engine/option_search.h"
-#include "ui/fonts.h"
 #include "ui/input_field.h"
 #include "ui/phi_delegate.h"
 #include "ui/placement.h"
@@ -52,14 +51,8 @@ QString ToQString(const std::string& utf8) { return QString::fromUtf8(utf8.data(
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName(QStringLiteral("frmVesmarot"));
-    setWindowTitle(text::kProgramName);
-    setWindowIcon(ProgramIcon());
-    setFont(WindowFont());
-    setFixedSize(TwipsSize(2520, 3900));
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent, FixedFrame(Qt::Window)) {
+    DesignWindow(this, "frmVesmarot", text::kProgramName, TwipsSize(2520, 3900));
 
     // Created in tab order, so that the focus chain follows the design.
     Label1_ = Place(new QLabel(text::kAreaCaption, this), "Label1", TwipsRect(0, 210, 855, 225));

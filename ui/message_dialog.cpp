@@ -5,9 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/fonts.h"
 #include "ui/placement.h"
-#include "ui/program_icon.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
 
@@ -50,15 +48,9 @@ const MessageDesign& DesignOf(Message message) {
 }  // namespace
 
 MessageDialog::MessageDialog(Message message, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      message_(message) {
+    : QDialog(parent, FixedFrame(Qt::Dialog)), message_(message) {
     const MessageDesign& design = DesignOf(message);
-    setObjectName(QLatin1String(design.objectName));
-    setWindowTitle(design.title);
-    setWindowIcon(ProgramIcon());
-    setFont(WindowFont());
-    setFixedSize(TwipsSize(3240, design.clientHeight));
+    DesignWindow(this, design.objectName, design.title, TwipsSize(3240, design.clientHeight));
 
     Label1_ = Place(new QLabel(design.text, this), "Label1",
                     TwipsRect(105, 210, 2955, design.labelHeight));

@@ -2,8 +2,21 @@
 
 #include <QLatin1String>
 #include <QRect>
+#include <QSize>
+
+class QString;
+class QWidget;
 
 namespace vesmarot::ui {
+
+// Every window of the program: a fixed frame with a title and a close box only.
+constexpr Qt::WindowFlags FixedFrame(Qt::WindowType kind) {
+    return kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+           Qt::MSWindowsFixedSizeDialogHint;
+}
+
+// Gives a window its design name, title, the program's icon and font, and its fixed inside size.
+void DesignWindow(QWidget* window, const char* designName, const QString& title, QSize size);
 
 // Names a control by its design name and puts it where the design (in twips, converted) says.
 template <typename Widget>
