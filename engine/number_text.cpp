@@ -1,5 +1,6 @@
 #include "number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <system_error>
 
@@ -80,11 +81,11 @@ std::optional<double> ReadNumber(std::string_view text, const NumberSettings& se
     return value;
 }
 
-std::string FormatThreeDecimals(double value, const NumberSettings& settings) {
+std::string FormatDecimals(double value, int places, const NumberSettings& settings) {
     // to_chars rounds the exact binary value and breaks exact ties to even.
     char buffer[400];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::fixed, std::clamp(places, 0, 17));
     std::string fixed(buffer, result.ptr);
 
     const auto point = fixed.find('.');
@@ -98,6 +99,10 @@ std::string FormatThreeDecimals(double value, const NumberSettings& settings) {
     const auto separator = fixed.find('.');
     if (separator != std::string::npos) fixed.replace(separator, 1, settings.decimalSeparator);
     return fixed;
+}
+
+std::string FormatThreeDecimals(double value, const NumberSettings& settings) {
+    return FormatDecimals(value, 3, settings);
 }
 
 }  // namespace vesmarot::engine

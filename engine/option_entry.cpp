@@ -72,4 +72,11 @@ std::optional<std::string> OptionEntryAreaText(std::string_view entry,
     return FormatThreeDecimals(*area, settings);
 }
 
+std::optional<std::string> OptionEntryExcessText(std::string_view entry, double requiredArea,
+                                                 const NumberSettings& settings) {
+    const std::optional<double> area = OptionEntryArea(entry);
+    if (!area || !(requiredArea > 0.0)) return std::nullopt;
+    return FormatDecimals((*area - requiredArea) / requiredArea * 100.0, 1, settings);
+}
+
 }  // namespace vesmarot::engine

@@ -39,4 +39,9 @@ std::optional<double> OptionEntryArea(std::string_view entry);
 std::optional<std::string> OptionEntryAreaText(std::string_view entry,
                                                const NumberSettings& settings);
 
+// How far the entry's area exceeds `requiredArea`, in percent of it, with one decimal at most
+// ("20.6"); nothing for a malformed text or a required area that is not above 0.
+std::optional<std::string> OptionEntryExcessText(std::string_view entry, double requiredArea,
+                                                 const NumberSettings& settings);
+
 }  // namespace vesmarot::engine

@@ -74,6 +74,7 @@ SearchOutcome SearchOptions(std::string_view nmaxText, std::string_view areaText
         return outcome;
     }
     outcome.roundedAreaText = FormatThreeDecimals(*area, settings);
+    outcome.area = *area;
 
     // 30 mm, the last position, is only ever the second diameter of a pair.
     for (std::size_t p = 1; p < BarCatalogue::Size(); ++p) {

@@ -18,6 +18,8 @@ struct SearchOutcome {
     SearchKind kind = SearchKind::BadNmax;
     // The required area rounded to three decimals; set for NoOption and OptionsFound only.
     std::string roundedAreaText;
+    // The required area as read and searched, unrounded; set for NoOption and OptionsFound only.
+    double area = 0.0;
     // Option entries in the order found; empty unless kind is OptionsFound.
     std::vector<std::string> entries;
 };

@@ -11,6 +11,10 @@ struct BarRow {
     double area;  // cm², to ten decimals
 };
 
+void PrintTo(const BarRow& row, std::ostream* os) {
+    *os << "position " << row.position << ", " << row.diameter << " mm";
+}
+
 class BarCatalogueRows : public ::testing::TestWithParam<BarRow> {};
 
 TEST_P(BarCatalogueRows, DiameterAndOneBarArea) {

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "printable_text.h"
+
 namespace vesmarot::engine {
 namespace {
 
@@ -18,7 +20,10 @@ struct ReadRow {
     std::optional<double> expected;
 };
 
-void PrintTo(const ReadRow& row, std::ostream* os) { *os << '"' << row.text << '"'; }
+void PrintTo(const ReadRow& row, std::ostream* os) {
+    *os << Printable(row.text) << " (decimal " << Printable(row.settings.decimalSeparator)
+        << ", group " << Printable(row.settings.groupSeparator) << ')';
+}
 
 class ReadNumberRows : public ::testing::TestWithParam<ReadRow> {};
 
@@ -68,13 +73,21 @@ struct FormatRow {
     double value;
     NumberSettings settings;
     std::string expected;
+    int places = 3;
 };
+
+void PrintTo(const FormatRow& row, std::ostream* os) {
+    *os << row.value << " to " << row.places << " as " << Printable(row.expected);
+}
 
 class FormatRows : public ::testing::TestWithParam<FormatRow> {};
 
 TEST_P(FormatRows, ShortestThreeDecimalForm) {
     const FormatRow& row = GetParam();
-    EXPECT_EQ(FormatThreeDecimals(row.value, row.settings), row.expected);
+    EXPECT_EQ(FormatDecimals(row.value, row.places, row.settings), row.expected);
+    if (row.places == 3) {
+        EXPECT_EQ(FormatThreeDecimals(row.value, row.settings), row.expected);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -86,7 +99,13 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatRow{0.3125, kPoint, "0.312"}, FormatRow{18.8495556, kPoint, "18.85"},
                       FormatRow{0.282743334, kPoint, "0.283"}, FormatRow{12.5, kPoint, "12.5"},
                       FormatRow{12.5, kComma, "12,5"}, FormatRow{1234.5, kComma, "1234,5"},
-                      FormatRow{-0.0001, kPoint, "0"}));
+                      FormatRow{-0.0001, kPoint, "0"},
+                      // One decimal, as excesses are written.
+                      FormatRow{0.25, kPoint, "0.2", 1},  // exact tie, 2 is even
+                      FormatRow{0.75, kComma, "0,8", 1},  // exact tie, 8 is even
+                      FormatRow{0.35, kPoint, "0.3", 1},  // just below the tie in binary
+                      FormatRow{20.637, kComma, "20,6", 1}, FormatRow{19.96, kPoint, "20", 1},
+                      FormatRow{2.5, kPoint, "2", 0}));
 
 }  // namespace
 }  // namespace vesmarot::engine

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace vesmarot::engine {
@@ -57,6 +58,35 @@ TEST(OptionEntryFormat, WritesBothShapes) {
     EXPECT_EQ(FormatOptionEntry(ParsedOption{1, 28, 16, 30}), "1f28+16f30");
     EXPECT_EQ(FormatOptionEntry(ParsedOption{2, 6, 0, 0}), "2f6");
 }
+
+struct ExcessRow {
+    std::string entry;
+    double required;
+    NumberSettings settings;
+    std::optional<std::string> expected;
+};
+
+void PrintTo(const ExcessRow& row, std::ostream* os) {
+    *os << row.entry << " for " << row.required << " with " << row.settings.decimalSeparator;
+}
+
+class ExcessRows : public ::testing::TestWithParam<ExcessRow> {};
+
+TEST_P(ExcessRows, PercentOverTheRequiredArea) {
+    const ExcessRow& row = GetParam();
+    EXPECT_EQ(OptionEntryExcessText(row.entry, row.required, row.settings), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, ExcessRows,
+                         ::testing::Values(ExcessRow{"3f16", 5.0, {".", ","}, "20.6"},
+                                           ExcessRow{"3f16", 5.0, {",", "."}, "20,6"},
+                                           ExcessRow{"1f28", 5.0, {".", ","}, "23.2"},
+                                           ExcessRow{"4f20", 12.34567, {".", ","}, "1.8"},
+                                           // 6.031857792 is 1.2 times 5.02654816.
+                                           ExcessRow{"3f16", 5.02654816, {".", ","}, "20"},
+                                           ExcessRow{"3f1x", 5.0, {".", ","}, std::nullopt},
+                                           ExcessRow{"3f16", 0.0, {".", ","}, std::nullopt},
+                                           ExcessRow{"3f16", -1.0, {".", ","}, std::nullopt}));
 
 class MalformedEntries : public ::testing::TestWithParam<std::string> {};
 
