@@ -5,6 +5,7 @@
 
 #include "app/centring.h"
 #include "ui/about_dialog.h"
+#include "ui/accessible_roles.h"
 #include "ui/main_window.h"
 #include "ui/message_dialog.h"
 
@@ -22,23 +23,25 @@ void ShowActive(QWidget* window) {
 
 Shell::Shell(std::function<void()> endProgram)
     : endProgram_(endProgram ? std::move(endProgram) : [] { QApplication::quit(); }),
-      frmVesmarot_([this] { return loadMainWindow(); }),
-      frmAbout_([this] { return loadAbout(); }),
-      frmLoi_([this] { return loadMessage(ui::Message::BadArea); }),
-      frmLoiNmax_([this] { return loadMessage(ui::Message::BadNmax); }),
-      frmKhongthayPA_([this] { return loadMessage(ui::Message::NoOption); }) {}
+      mainWindow_([this] { return loadMainWindow(); }),
+      about_([this] { return loadAbout(); }),
+      badAreaMessage_([this] { return loadMessage(ui::Message::BadArea); }),
+      badNmaxMessage_([this] { return loadMessage(ui::Message::BadNmax); }),
+      noOptionMessage_([this] { return loadMessage(ui::Message::NoOption); }) {
+    ui::InstallAccessibleRoles();
+}
 
 Shell::~Shell() = default;
 
 void Shell::start() { ShowActive(mainWindow()); }
 
-ui::MainWindow* Shell::mainWindow() { return frmVesmarot_.get(); }
+ui::MainWindow* Shell::mainWindow() { return mainWindow_.get(); }
 
 template <typename Window>
 Window* Shell::finishLoading(Window* window) {
     // Centred and loaded before it is ever shown, so no designed text or position flashes.
     CentreOnScreen(window, frameGuess());
-    window->Form_Load();
+    window->onLoad();
     return window;
 }
 
@@ -46,7 +49,7 @@ ui::MainWindow* Shell::loadMainWindow() {
     auto* window = new ui::MainWindow;
     connect(window, &ui::MainWindow::messageRequested, this,
             [this](ui::Message message) { openDialog(instanceFor(message).get()); });
-    connect(window, &ui::MainWindow::aboutRequested, this, [this] { openDialog(frmAbout_.get()); });
+    connect(window, &ui::MainWindow::aboutRequested, this, [this] { openDialog(about_.get()); });
     connect(window, &ui::MainWindow::exitRequested, this, [this] { endProgram_(); });
     return finishLoading(window);
 }
@@ -54,7 +57,7 @@ ui::MainWindow* Shell::loadMainWindow() {
 ui::AboutDialog* Shell::loadAbout() {
     auto* dialog = new ui::AboutDialog(mainWindow());
     connect(dialog, &ui::AboutDialog::dismissed, this, [this] {
-        frmAbout_.unload();
+        about_.unload();
         // About moves no focus: the main window gets back the focus it had.
         returnToMainWindow();
     });
@@ -67,7 +70,7 @@ ui::MessageDialog* Shell::loadMessage(ui::Message message) {
         const ui::ReturnField field = dialog->returnField();
         instanceFor(message).unload();
         returnToMainWindow();
-        mainWindow()->FocusAndSelectAll(field);
+        mainWindow()->focusAndSelectAll(field);
     });
     return finishLoading(dialog);
 }
@@ -75,13 +78,13 @@ ui::MessageDialog* Shell::loadMessage(ui::Message message) {
 WindowInstance<ui::MessageDialog>& Shell::instanceFor(ui::Message message) {
     switch (message) {
         case ui::Message::BadArea:
-            return frmLoi_;
+            return badAreaMessage_;
         case ui::Message::BadNmax:
-            return frmLoiNmax_;
+            return badNmaxMessage_;
         case ui::Message::NoOption:
             break;
     }
-    return frmKhongthayPA_;
+    return noOptionMessage_;
 }
 
 void Shell::openDialog(QDialog* dialog) {
@@ -95,7 +98,7 @@ void Shell::returnToMainWindow() { ShowActive(mainWindow()); }
 
 QMargins Shell::frameGuess() const {
     // Dialogs get the frame the window manager gave the main window; before that, none is known.
-    const ui::MainWindow* main = frmVesmarot_.loaded();
+    const ui::MainWindow* main = mainWindow_.loaded();
     const QWindow* handle = main ? main->windowHandle() : nullptr;
     return handle ? handle->frameMargins() : QMargins();
 }

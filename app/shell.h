@@ -45,11 +45,11 @@ class Shell : public QObject {
 
     std::function<void()> endProgram_;
     // The main window comes first so that it is destroyed last, after the dialogs it parents.
-    WindowInstance<ui::MainWindow> frmVesmarot_;
-    WindowInstance<ui::AboutDialog> frmAbout_;
-    WindowInstance<ui::MessageDialog> frmLoi_;
-    WindowInstance<ui::MessageDialog> frmLoiNmax_;
-    WindowInstance<ui::MessageDialog> frmKhongthayPA_;
+    WindowInstance<ui::MainWindow> mainWindow_;
+    WindowInstance<ui::AboutDialog> about_;
+    WindowInstance<ui::MessageDialog> badAreaMessage_;
+    WindowInstance<ui::MessageDialog> badNmaxMessage_;
+    WindowInstance<ui::MessageDialog> noOptionMessage_;
 };
 
 }  // namespace vesmarot::app

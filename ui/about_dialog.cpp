@@ -30,31 +30,32 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent, FixedFrame(Qt::Dialo
     DesignWindow(this, "frmAbout", text::kAboutTitle, TwipsSize(5730, 3555));
 
     // Created in tab order; only the button takes the focus.
-    cmdOK_ = Place(new QPushButton(text::kOk, this), "cmdOK", TwipsRect(4245, 2625, 1260, 345));
-    cmdOK_->setDefault(true);
-    lblMota_ =
+    okButton_ = Place(new QPushButton(text::kOk, this), "cmdOK", TwipsRect(4245, 2625, 1260, 345));
+    okButton_->setDefault(true);
+    descriptionLabel_ =
         MakeLabel(this, "lblMota", text::kDescriptionHeading, TwipsRect(105, 915, 5565, 960), true);
-    lblChuy_ =
+    noteLabel_ =
         MakeLabel(this, "lblChuy", text::kNoteHeading, TwipsRect(105, 2625, 3870, 720), true);
-    lblTitle_ = MakeLabel(this, "lblTitle", text::kAboutDesignedTitle,
-                          TwipsRect(105, 210, 5565, 270), true);
-    lblVersion_ =
+    titleLabel_ = MakeLabel(this, "lblTitle", text::kAboutDesignedTitle,
+                            TwipsRect(105, 210, 5565, 270), true);
+    versionLabel_ =
         MakeLabel(this, "lblVersion", text::kVersionLabel, TwipsRect(105, 570, 5565, 225), false);
-    Label1_ = MakeLabel(this, "Label1", text::kAuthorLine, TwipsRect(105, 1995, 5580, 330), false);
+    authorLabel_ =
+        MakeLabel(this, "Label1", text::kAuthorLine, TwipsRect(105, 1995, 5580, 330), false);
 
-    cmdOK_->setFocus(Qt::OtherFocusReason);
-    connect(cmdOK_, &QPushButton::clicked, this, &AboutDialog::cmdOK_Click);
+    okButton_->setFocus(Qt::OtherFocusReason);
+    connect(okButton_, &QPushButton::clicked, this, &AboutDialog::onOkClicked);
 }
 
-void AboutDialog::Form_Load() {
-    lblTitle_->setText(text::kAboutProgramTitle);
-    lblMota_->setText(text::HeadedText(text::kDescriptionHeading, text::kDescriptionBody));
-    lblChuy_->setText(text::HeadedText(text::kNoteHeading, text::kNoteBody));
+void AboutDialog::onLoad() {
+    titleLabel_->setText(text::kAboutProgramTitle);
+    descriptionLabel_->setText(text::HeadedText(text::kDescriptionHeading, text::kDescriptionBody));
+    noteLabel_->setText(text::HeadedText(text::kNoteHeading, text::kNoteBody));
 }
 
-void AboutDialog::reject() { cmdOK_Click(); }
+void AboutDialog::reject() { onOkClicked(); }
 
-void AboutDialog::cmdOK_Click() { emit dismissed(); }
+void AboutDialog::onOkClicked() { emit dismissed(); }
 
 void AboutDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);

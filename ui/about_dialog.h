@@ -15,7 +15,7 @@ class AboutDialog : public QDialog {
     explicit AboutDialog(QWidget* parent = nullptr);
 
     // Runs once the dialog is created and centred, before it is first shown: sets the texts.
-    void Form_Load();
+    void onLoad();
 
   signals:
     void dismissed();
@@ -28,14 +28,14 @@ class AboutDialog : public QDialog {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void cmdOK_Click();
+    void onOkClicked();
 
-    QLabel* lblTitle_;
-    QLabel* lblVersion_;
-    QLabel* lblMota_;
-    QLabel* Label1_;
-    QLabel* lblChuy_;
-    QPushButton* cmdOK_;
+    QLabel* titleLabel_;
+    QLabel* versionLabel_;
+    QLabel* descriptionLabel_;
+    QLabel* authorLabel_;
+    QLabel* noteLabel_;
+    QPushButton* okButton_;
 };
 
 }  // namespace vesmarot::ui

@@ -6,12 +6,12 @@
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 namespace vesmarot::ui {
 
 class InputField;
+class OptionList;
 
 // frmVesmarot: the two inputs, the option list, the status line and the area of the selected
 // option. It reports what needs another window through signals; the shell opens them.
@@ -21,10 +21,10 @@ class MainWindow : public QWidget {
     explicit MainWindow(QWidget* parent = nullptr);
 
     // Runs once the window is created and centred, before it is first shown.
-    void Form_Load();
+    void onLoad();
 
     // Gives `field` the focus with its whole text selected, as after a message dialog.
-    void FocusAndSelectAll(ReturnField field);
+    void focusAndSelectAll(ReturnField field);
 
   signals:
     void messageRequested(vesmarot::ui::Message message);
@@ -33,29 +33,30 @@ class MainWindow : public QWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void cdmOK_Click();
-    void cmdReset_Click();
-    void cmdExit_Click();
-    void cmdAbout_Click();
-    void lstPA_Click();
+    void onOkClicked();
+    void onResetClicked();
+    void onCancelClicked();
+    void onAboutClicked();
+    void onOptionSelected();
 
-    QLineEdit* FieldFor(ReturnField field) const;
+    QLineEdit* fieldFor(ReturnField field) const;
 
-    QLabel* Label1_;
-    InputField* txtDientich_;
-    InputField* txtNmax_;
-    QPushButton* cdmOK_;
-    QPushButton* cmdReset_;
-    QPushButton* cmdExit_;
-    QPushButton* cmdAbout_;
-    QLabel* Label2_;
-    QListWidget* lstPA_;
-    QLineEdit* txtStatus_;
-    QLabel* Picture1_;
-    QLineEdit* txtF_;
-    QLabel* lblNmax_;
+    QLabel* areaCaption_;
+    InputField* areaField_;
+    InputField* nmaxField_;
+    QPushButton* okButton_;
+    QPushButton* resetButton_;
+    QPushButton* cancelButton_;
+    QPushButton* aboutButton_;
+    QLabel* optionsCaption_;
+    OptionList* optionList_;
+    QLineEdit* statusBox_;
+    QLabel* picture_;
+    QLineEdit* providedAreaBox_;
+    QLabel* nmaxCaption_;
 };
 
 }  // namespace vesmarot::ui

@@ -24,7 +24,7 @@ struct MessageDesign {
 
 const MessageDesign& DesignOf(Message message) {
     static const MessageDesign kBadArea{
-        "frmLoi", text::kErrorTitle, text::kBadAreaMessage, ReturnField::Dientich, 1815, 960, 1260};
+        "frmLoi", text::kErrorTitle, text::kBadAreaMessage, ReturnField::Area, 1815, 960, 1260};
     static const MessageDesign kBadNmax{
         "frmLoiNmax", text::kErrorTitle, text::kBadNmaxMessage, ReturnField::Nmax, 1815, 960, 1260};
     static const MessageDesign kNoOption{"frmKhongthayPA",
@@ -52,21 +52,23 @@ MessageDialog::MessageDialog(Message message, QWidget* parent)
     const MessageDesign& design = DesignOf(message);
     DesignWindow(this, design.objectName, design.title, TwipsSize(3240, design.clientHeight));
 
-    Label1_ = Place(new QLabel(design.text, this), "Label1",
-                    TwipsRect(105, 210, 2955, design.labelHeight));
-    Label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label1_->setWordWrap(true);
+    messageLabel_ = Place(new QLabel(design.text, this), "Label1",
+                          TwipsRect(105, 210, 2955, design.labelHeight));
+    messageLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    messageLabel_->setWordWrap(true);
+    // A screen reader announces the dialog with its message, not only its title.
+    setAccessibleDescription(design.text);
 
-    cmdOK_ = Place(new QPushButton(text::kOk, this), "cmdOK",
-                   TwipsRect(945, design.buttonTop, 1275, 330));
-    cmdOK_->setDefault(true);
-    cmdOK_->setFocus(Qt::OtherFocusReason);
-    connect(cmdOK_, &QPushButton::clicked, this, &MessageDialog::cmdOK_Click);
+    okButton_ = Place(new QPushButton(text::kOk, this), "cmdOK",
+                      TwipsRect(945, design.buttonTop, 1275, 330));
+    okButton_->setDefault(true);
+    okButton_->setFocus(Qt::OtherFocusReason);
+    connect(okButton_, &QPushButton::clicked, this, &MessageDialog::onOkClicked);
 }
 
 ReturnField MessageDialog::returnField() const { return DesignOf(message_).returnField; }
 
-void MessageDialog::cmdOK_Click() { emit dismissed(); }
+void MessageDialog::onOkClicked() { emit dismissed(); }
 
 void MessageDialog::keyPressEvent(QKeyEvent* event) {
     // Esc must not slip past the message: only OK (or the close box) leaves it.
@@ -80,7 +82,7 @@ void MessageDialog::keyPressEvent(QKeyEvent* event) {
 void MessageDialog::closeEvent(QCloseEvent* event) {
     // The shell takes the dialog down on dismissed(); the close itself does nothing more.
     event->ignore();
-    cmdOK_Click();
+    onOkClicked();
 }
 
 }  // namespace vesmarot::ui

@@ -17,7 +17,7 @@ class MessageDialog : public QDialog {
     explicit MessageDialog(Message message, QWidget* parent = nullptr);
 
     // Load steps after centring: a message dialog has none of its own.
-    void Form_Load() {}
+    void onLoad() {}
 
     // The main-window field this message sends the user back to.
     ReturnField returnField() const;
@@ -31,11 +31,11 @@ class MessageDialog : public QDialog {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void cmdOK_Click();
+    void onOkClicked();
 
     Message message_;
-    QLabel* Label1_;
-    QPushButton* cmdOK_;
+    QLabel* messageLabel_;
+    QPushButton* okButton_;
 };
 
 }  // namespace vesmarot::ui

@@ -10,6 +10,6 @@ enum class Message {
 };
 
 // The main-window field a message sends the user back to.
-enum class ReturnField { Dientich, Nmax };
+enum class ReturnField { Area, Nmax };
 
 }  // namespace vesmarot::ui

@@ -4,8 +4,11 @@
 
 namespace vesmarot::ui {
 
-// Shows "2φ16+1φ18" for the entry "2f16+1f18": the diameter sign engineers read on drawings.
-// Only the display changes; the item keeps the letter f that the area calculation reads back.
+// "2φ16+1φ18" for the entry "2f16+1f18": the diameter sign engineers read on drawings.
+QString ShownEntry(const QString& entry);
+
+// Shows each entry as ShownEntry writes it. Only the display changes; the item keeps the letter
+// f that the area calculation reads back.
 class PhiDelegate : public QStyledItemDelegate {
     Q_OBJECT
   public:

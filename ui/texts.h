@@ -24,6 +24,21 @@ inline const QString kWaitingForInput = QStringLiteral("Chờ nhập số liệu
 // "Có k phương án." with k in plain ASCII digits, whatever the region.
 QString OptionCountText(qsizetype count);
 
+// What a screen reader calls the main window's controls.
+inline const QString kAreaFieldName = QStringLiteral("Diện tích cốt thép cần (cm²)");
+inline const QString kNmaxFieldName = QStringLiteral("Số thanh thép tối đa (Nmax)");
+inline const QString kOptionListName = QStringLiteral("Các phương án");
+inline const QString kStatusBoxName = QStringLiteral("Trạng thái");
+inline const QString kProvidedAreaBoxName = QStringLiteral("Diện tích của phương án đã chọn (cm²)");
+inline const QString kPictureName = QStringLiteral("Biểu tượng Vesmarot");
+
+// The option list's context menu.
+inline const QString kCopy = QStringLiteral("Sao chép");
+
+// An option's tooltip from its area and its excess in percent, both already written in the
+// user's decimals: "6,032 cm² (+20,6 %)".
+QString OptionDetailText(const QString& area, const QString& excess);
+
 // Message dialogs.
 inline const QString kErrorTitle = QStringLiteral("Thong bao loi");
 inline const QString kBadAreaMessage = QStringLiteral(

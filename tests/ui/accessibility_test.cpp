@@ -1,0 +1,151 @@
+// What a screen reader is told: roles, names and descriptions through Qt's accessibility layer.
+#include <QAccessible>
+#include <QAccessibleTableCellInterface>
+
+#include "tests/ui/window_test.h"
+
+using namespace vesmarot;
+
+namespace {
+
+QAccessibleInterface* Accessible(QObject* object) {
+    return object ? QAccessible::queryAccessibleInterface(object) : nullptr;
+}
+
+}  // namespace
+
+class AccessibilityTest : public test::WindowTest {
+    Q_OBJECT
+  private slots:
+    void init() { startProgram(); }
+    void cleanup() { stopProgram(); }
+
+    void mainWindowIsAWindowWithItsTitle() {
+        QAccessibleInterface* main = Accessible(mainWindow());
+        QVERIFY(main);
+        QCOMPARE(main->role(), QAccessible::Window);
+        QCOMPARE(main->text(QAccessible::Name), QStringLiteral("Vesmarot"));
+    }
+
+    void everyControlHasAName_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("area field") << "txtDientich"
+                                    << "Diện tích cốt thép cần (cm²)"
+                                    << "Dien tich cot thep";
+        QTest::newRow("Nmax field") << "txtNmax"
+                                    << "Số thanh thép tối đa (Nmax)"
+                                    << "So thanh thep toi da trong mot tiet dien";
+        QTest::newRow("option list") << "lstPA"
+                                     << "Các phương án"
+                                     << "";
+        QTest::newRow("status box") << "txtStatus"
+                                    << "Trạng thái"
+                                    << "";
+        QTest::newRow("area box") << "txtF"
+                                  << "Diện tích của phương án đã chọn (cm²)"
+                                  << "";
+        QTest::newRow("OK") << "cdmOK"
+                            << "OK"
+                            << "";
+        QTest::newRow("Reset") << "cmdReset"
+                               << "Reset"
+                               << "";
+        QTest::newRow("Cancel") << "cmdExit"
+                                << "Cancel"
+                                << "";
+        QTest::newRow("About") << "cmdAbout"
+                               << "About..."
+                               << "";
+        QTest::newRow("picture") << "Picture1"
+                                 << "Biểu tượng Vesmarot"
+                                 << "";
+    }
+    void everyControlHasAName() {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        QAccessibleInterface* iface = Accessible(this->control(control));
+        QVERIFY(iface);
+        QCOMPARE(iface->text(QAccessible::Name), name);
+        QCOMPARE(iface->text(QAccessible::Name).normalized(QString::NormalizationForm_C), name);
+        if (!description.isEmpty()) QCOMPARE(iface->text(QAccessible::Description), description);
+    }
+
+    void optionsAreReadWithTheDiameterSign() {
+        search("5", "3");
+        QAccessibleInterface* listIface = Accessible(list());
+        QVERIFY(listIface && listIface->tableInterface());
+        QAccessibleTableInterface* table = listIface->tableInterface();
+        QCOMPARE(table->rowCount(), 12);
+        const QStringList expected{"3φ16", "2φ16+1φ18", "1φ16+2φ18"};
+        for (int row = 0; row < expected.size(); ++row) {
+            QAccessibleInterface* cell = table->cellAt(row, 0);
+            QVERIFY(cell);
+            QCOMPARE(cell->text(QAccessible::Name), expected.at(row));
+            QVERIFY(!cell->text(QAccessible::Description).isEmpty());
+        }
+        // The item itself keeps the letter its area is read back from.
+        QCOMPARE(list()->item(1)->text(), QStringLiteral("2f16+1f18"));
+    }
+
+    void messagesAreAlertsCarryingTheirText_data() {
+        QTest::addColumn<QString>("area");
+        QTest::addColumn<QString>("nmax");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("bad area") << "abc"
+                                  << "3"
+                                  << "frmLoi"
+                                  << "Thong bao loi"
+                                  << "Làm ơn kiểm tra lại số liệu. Chương trình chỉ chấp nhận các "
+                                     "giá trị diện tích thép là số dương và nhỏ hơn 100. Cảm ơn.";
+        QTest::newRow("bad Nmax") << "5"
+                                  << "0"
+                                  << "frmLoiNmax"
+                                  << "Thong bao loi"
+                                  << "Làm ơn kiểm tra lại số liệu. Chương trình chỉ chấp nhận các "
+                                     "giá trị Nmax là số dương. Cảm ơn.";
+        QTest::newRow("no option") << "40"
+                                   << "3"
+                                   << "frmKhongthayPA"
+                                   << "Khong tim thay phuong an nao"
+                                   << "Không tìm thấy phương án nào. Cần tăng số thanh thép trên "
+                                      "một tiết diện (Nmax). Cảm ơn.";
+    }
+    void messagesAreAlertsCarryingTheirText() {
+        QFETCH(QString, area);
+        QFETCH(QString, nmax);
+        QFETCH(QString, dialog);
+        QFETCH(QString, title);
+        QFETCH(QString, message);
+        search(area, nmax);
+        QWidget* shown = window(dialog);
+        QVERIFY(shown);
+        QAccessibleInterface* iface = Accessible(shown);
+        QVERIFY(iface);
+        QCOMPARE(iface->role(), QAccessible::AlertMessage);
+        QCOMPARE(iface->text(QAccessible::Name), title);
+        QCOMPARE(iface->text(QAccessible::Description), message);
+        QCOMPARE(iface->text(QAccessible::Value), message);
+        QVERIFY(click(control("cmdOK", shown)));
+        QTRY_VERIFY(!window(dialog));
+    }
+
+    void aboutStaysADialog() {
+        QVERIFY(click(control("cmdAbout")));
+        QWidget* about = window("frmAbout");
+        QVERIFY(about);
+        QAccessibleInterface* iface = Accessible(about);
+        QVERIFY(iface);
+        QCOMPARE(iface->role(), QAccessible::Dialog);
+        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Gioi thieu chuong trinh"));
+        QVERIFY(click(control("cmdOK", about)));
+        QTRY_VERIFY(!window("frmAbout"));
+    }
+};
+
+VESMAROT_WINDOW_TEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace vesmarot::ui {
+
+// Lets assistive technology see the main window as a window (not a bare pane) and each message
+// dialog as an alert that carries its message, as a standard message box is. Call once before
+// the first window is made; calling again does nothing.
+void InstallAccessibleRoles();
+
+}  // namespace vesmarot::ui

@@ -1,0 +1,110 @@
+#include "ui/option_list.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include "engine/option_entry.h"
+#include "ui/phi_delegate.h"
+#include "ui/regional_numbers.h"
+#include "ui/texts.h"
+
+namespace vesmarot::ui {
+namespace {
+
+QString ToQString(const std::string& utf8) { return QString::fromUtf8(utf8.data(), utf8.size()); }
+
+// "6.032 cm² (+20.6 %)" in the user's decimals; empty for an entry that has no area.
+QString DetailOf(const std::string& entry, double requiredArea) {
+    const engine::NumberSettings settings = RegionalNumberSettings();
+    const auto area = engine::OptionEntryAreaText(entry, settings);
+    const auto excess = engine::OptionEntryExcessText(entry, requiredArea, settings);
+    if (!area || !excess) return {};
+    return text::OptionDetailText(ToQString(*area), ToQString(*excess));
+}
+
+}  // namespace
+
+OptionList::OptionList(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSortingEnabled(false);
+    setUniformItemSizes(true);
+    setItemDelegate(new PhiDelegate(this));
+}
+
+void OptionList::showOptions(const std::vector<std::string>& entries, double requiredArea) {
+    clear();
+    for (const std::string& entry : entries) {
+        auto* item = new QListWidgetItem(ToQString(entry));
+        item->setData(Qt::AccessibleTextRole, ShownEntry(item->text()));
+        const QString detail = DetailOf(entry, requiredArea);
+        item->setToolTip(detail);
+        item->setData(Qt::AccessibleDescriptionRole, detail);
+        addItem(item);
+    }
+}
+
+int OptionList::rowsPerPage() const {
+    const int rowHeight = count() > 0 ? sizeHintForRow(0) : 0;
+    return rowHeight > 0 ? qMax(1, viewport()->height() / rowHeight) : 1;
+}
+
+bool OptionList::moveSelection(int key) {
+    int step = 0;
+    switch (key) {
+        case Qt::Key_Up:
+            step = -1;
+            break;
+        case Qt::Key_Down:
+            step = 1;
+            break;
+        case Qt::Key_PageUp:
+            step = -rowsPerPage();
+            break;
+        case Qt::Key_PageDown:
+            step = rowsPerPage();
+            break;
+        default:
+            return false;
+    }
+    if (count() == 0) return true;
+    const QList<QListWidgetItem*> selected = selectedItems();
+    const int from = selected.isEmpty() ? -1 : row(selected.front());
+    const int to = from < 0 ? 0 : qBound(0, from + step, count() - 1);
+    if (to == from) return true;
+    // The same steps as a click: current item, selection, and into view.
+    setCurrentRow(to, QItemSelectionModel::ClearAndSelect);
+    scrollToItem(item(to));
+    return true;
+}
+
+void OptionList::copySelected() const {
+    const QList<QListWidgetItem*> selected = selectedItems();
+    if (selected.isEmpty()) return;
+    QApplication::clipboard()->setText(ShownEntry(selected.front()->text()));
+}
+
+void OptionList::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        copySelected();
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+void OptionList::contextMenuEvent(QContextMenuEvent* event) {
+    QListWidgetItem* under = itemAt(event->pos());
+    if (!under) return;
+    // The option pointed at is the one copied, as in any list: select it first.
+    setCurrentItem(under, QItemSelectionModel::ClearAndSelect);
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("optionMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(text::kCopy, this, &OptionList::copySelected);
+    menu->popup(event->globalPos());
+}
+
+}  // namespace vesmarot::ui
