@@ -14,6 +14,9 @@ expect() { [[ -e "$root/$1" ]] || { echo "missing: /usr/$1"; fail=1; }; }
 expect bin/vesmarot
 [[ -x "$root/bin/vesmarot" ]] || { echo "not executable: /usr/bin/vesmarot"; fail=1; }
 expect share/applications/vesmarot.desktop
+expect share/doc/vesmarot/copyright
+expect share/doc/vesmarot/changelog.gz
+expect share/man/man1/vesmarot.1.gz
 expect share/icons/hicolor/scalable/apps/vesmarot.svg
 for size in 16 24 32 48 64 128 256; do
     png="share/icons/hicolor/${size}x${size}/apps/vesmarot.png"
