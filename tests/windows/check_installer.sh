@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# The Windows installer under Wine, as a user meets it: a silent install into a fresh Wine prefix,
+# the installed program started from Program Files with the real windows platform under Xvfb
+# and a window manager, one session through the window system (a bad area, its message, a
+# search of 5 cm², Esc), a reinstall over the first copy, and a silent uninstall that leaves
+# nothing behind.
+#   check_installer.sh SETUP_EXE WINE [SCREENSHOT_PNG]
+set -euo pipefail
+setup=$1
+wine=$2
+screenshot=${3:-}
+wineserver=$(dirname "$wine")/wineserver
+scratch=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    WINEPREFIX=$scratch/prefix "$wineserver" -k 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+[[ -f "$setup" ]] || fail "no installer at $setup"
+
+export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+display=:$((100 + RANDOM % 300))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=$display
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+# A window manager, as on any desktop: without one Wine's windows never get the keyboard.
+openbox >/dev/null 2>&1 &
+pids+=($!)
+
+"$wine" wineboot -i >/dev/null 2>&1
+"$wineserver" -w
+drive=$WINEPREFIX/drive_c
+dir="$drive/Program Files/Vesmarot"
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vesmarot'
+shortcut="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Vesmarot.lnk"
+
+install() {
+    "$wine" "$setup" /S
+    "$wineserver" -w
+    [[ -f "$dir/vesmarot.exe" ]] || fail "no vesmarot.exe in Program Files\\Vesmarot"
+    [[ -f "$dir/platforms/qwindows.dll" ]] || fail "no platforms\\qwindows.dll"
+    [[ -f "$dir/uninstall.exe" ]] || fail "no uninstaller"
+    [[ -f "$shortcut" ]] || fail "no Start-menu shortcut Vesmarot"
+    local entry
+    entry=$("$wine" reg query "$key" 2>/dev/null | tr -d '\r')
+    for value in "DisplayName.*Vesmarot" "DisplayVersion.*1\.0\.0\.3" "Publisher.*Vesmarot" \
+        "DisplayIcon.*vesmarot\.exe" "UninstallString.*uninstall\.exe" "EstimatedSize.*0x"; do
+        LC_ALL=C grep -qaE "$value" <<<"$entry" || fail "Add/Remove Programs entry lacks $value: $entry"
+    done
+}
+
+wait_window() {  # name, seconds: prints the window id
+    local id
+    id=$(timeout "$2" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+    [[ -n "$id" ]] || fail "no window named $1 within $2 s"
+    echo "$id"
+}
+wait_gone() {  # name
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "the window $1 did not go"
+}
+
+install
+echo "installed silently: $(cd "$dir" && find . -type f | wc -l) files"
+
+(cd "$dir" && exec "$wine" "C:\\Program Files\\Vesmarot\\vesmarot.exe") &
+app=$!
+pids+=("$app")
+main=$(wait_window '^Vesmarot$' 60)
+echo "the window Vesmarot is up"
+xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
+sleep 0.5
+xdotool type --delay 60 abc
+xdotool key Return
+message=$(wait_window '^Thong bao loi$' 20)
+echo "a bad area brings up its message"
+xdotool windowactivate --sync "$message" >/dev/null 2>&1 || true
+xdotool key Return
+wait_gone '^Thong bao loi$'
+echo "Enter took the message away"
+# The area field has the focus back with its text selected: typing replaces it.
+sleep 0.5
+xdotool type --delay 60 5
+xdotool key Return
+sleep 1.5
+if [[ -n "$screenshot" ]]; then
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    import -window root -crop "$((WIDTH + 16))x$((HEIGHT + 40))+$((X - 8))+$((Y - 32))" \
+        +repage "$screenshot" 2>/dev/null || echo "no screenshot taken"
+fi
+xdotool key Escape
+for _ in $(seq 150); do
+    xdotool search --onlyvisible --name '^Vesmarot$' >/dev/null 2>&1 || break
+    sleep 0.1
+done
+xdotool search --onlyvisible --name '^Vesmarot$' >/dev/null 2>&1 && fail "Esc did not end the program"
+wait "$app" 2>/dev/null || true
+echo "Esc ended the program"
+
+install
+echo "reinstalled over the first copy"
+
+"$wine" "$dir/uninstall.exe" /S
+"$wineserver" -w
+sleep 1
+"$wineserver" -w
+[[ ! -e "$dir" ]] || fail "left behind: $(find "$dir")"
+[[ ! -e "$shortcut" ]] || fail "the Start-menu shortcut is left behind"
+"$wine" reg query "$key" >/dev/null 2>&1 && fail "the Add/Remove Programs entry is left behind"
+echo "uninstalled silently, nothing left behind"
