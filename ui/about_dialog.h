@@ -7,8 +7,8 @@ class QPushButton;
 
 namespace vesmarot::ui {
 
-// frmAbout: title, version, description, author and a note. OK, Enter, Esc and the close box all
-// leave it the same way.
+// The About dialog (objectName "frmAbout"): title, version, description, author and a note. OK,
+// Enter, Esc and the close box all leave it the same way.
 class AboutDialog : public QDialog {
     Q_OBJECT
   public:

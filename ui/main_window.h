@@ -13,8 +13,9 @@ namespace vesmarot::ui {
 class InputField;
 class OptionList;
 
-// frmVesmarot: the two inputs, the option list, the status line and the area of the selected
-// option. It reports what needs another window through signals; the shell opens them.
+// The main window (objectName "frmVesmarot"): the two inputs, the option list, the status line
+// and the area of the selected option. It reports what needs another window through signals;
+// the shell opens them.
 class MainWindow : public QWidget {
     Q_OBJECT
   public:

@@ -9,8 +9,8 @@ class QPushButton;
 
 namespace vesmarot::ui {
 
-// frmLoi, frmLoiNmax and frmKhongthayPA: one fixed message and OK. Enter presses OK, Esc does
-// nothing, and the close box counts as OK, so leaving always leads back to the field to correct.
+// A message dialog: one fixed message and OK. Enter presses OK, Esc does nothing, and the close
+// box counts as OK, so leaving always leads back to the field to correct.
 class MessageDialog : public QDialog {
     Q_OBJECT
   public:
