@@ -12,6 +12,8 @@ if(QT6_INSTALL_PREFIX)
     set(VESMAROT_WINE_DLL_DIRS "${QT6_INSTALL_PREFIX}/bin ${VESMAROT_WINE_DLL_DIRS}")
     set(VESMAROT_QT_PLUGINS "${QT6_INSTALL_PREFIX}/plugins")
 endif()
+# scripts/windows-build deploys the program's DLLs from these same folders.
+set(VESMAROT_WINE_DLL_DIRS "${VESMAROT_WINE_DLL_DIRS}" CACHE INTERNAL "Where a Windows build's DLLs are")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
     FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ
     WORLD_EXECUTE)

@@ -13,6 +13,7 @@
 #include "ui/regional_numbers.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
+#include "ui/utf8_text.h"
 
 namespace vesmarot::ui {
 namespace {
@@ -48,8 +49,6 @@ InputField* MakeInputField(QWidget* parent, const char* name, const QString& tex
     field->setFocusPolicy(Qt::StrongFocus);
     return field;
 }
-
-QString ToQString(const std::string& utf8) { return QString::fromUtf8(utf8.data(), utf8.size()); }
 
 }  // namespace
 

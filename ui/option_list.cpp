@@ -10,20 +10,44 @@
 #include "ui/phi_delegate.h"
 #include "ui/regional_numbers.h"
 #include "ui/texts.h"
+#include "ui/utf8_text.h"
 
 namespace vesmarot::ui {
 namespace {
 
-QString ToQString(const std::string& utf8) { return QString::fromUtf8(utf8.data(), utf8.size()); }
+// One option. What a screen reader and a tooltip need is worked out when asked for, not for
+// every one of up to hundreds of items each time the list is filled.
+class OptionItem : public QListWidgetItem {
+  public:
+    OptionItem(const QString& entry, double requiredArea)
+        : QListWidgetItem(entry), requiredArea_(requiredArea) {}
 
-// "6.032 cm² (+20.6 %)" in the user's decimals; empty for an entry that has no area.
-QString DetailOf(const std::string& entry, double requiredArea) {
-    const engine::NumberSettings settings = RegionalNumberSettings();
-    const auto area = engine::OptionEntryAreaText(entry, settings);
-    const auto excess = engine::OptionEntryExcessText(entry, requiredArea, settings);
-    if (!area || !excess) return {};
-    return text::OptionDetailText(ToQString(*area), ToQString(*excess));
-}
+    QVariant data(int role) const override {
+        switch (role) {
+            case Qt::AccessibleTextRole:
+                return ShownEntry(text());
+            case Qt::ToolTipRole:
+            case Qt::AccessibleDescriptionRole:
+                return detail();
+            default:
+                return QListWidgetItem::data(role);
+        }
+    }
+
+  private:
+    // "6.032 cm² (+20.6 %)" in the user's decimals; empty for an entry that has no area.
+    QString detail() const {
+        const QByteArray utf8 = text().toUtf8();
+        const std::string_view entry(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+        const engine::NumberSettings settings = RegionalNumberSettings();
+        const auto area = engine::OptionEntryAreaText(entry, settings);
+        const auto excess = engine::OptionEntryExcessText(entry, requiredArea_, settings);
+        if (!area || !excess) return {};
+        return text::OptionDetailText(ToQString(*area), ToQString(*excess));
+    }
+
+    double requiredArea_;
+};
 
 }  // namespace
 
@@ -36,14 +60,8 @@ OptionList::OptionList(QWidget* parent) : QListWidget(parent) {
 
 void OptionList::showOptions(const std::vector<std::string>& entries, double requiredArea) {
     clear();
-    for (const std::string& entry : entries) {
-        auto* item = new QListWidgetItem(ToQString(entry));
-        item->setData(Qt::AccessibleTextRole, ShownEntry(item->text()));
-        const QString detail = DetailOf(entry, requiredArea);
-        item->setToolTip(detail);
-        item->setData(Qt::AccessibleDescriptionRole, detail);
-        addItem(item);
-    }
+    for (const std::string& entry : entries)
+        addItem(new OptionItem(ToQString(entry), requiredArea));
 }
 
 int OptionList::rowsPerPage() const {

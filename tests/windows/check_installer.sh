@@ -9,30 +9,10 @@ set -euo pipefail
 setup=$1
 wine=$2
 screenshot=${3:-}
-wineserver=$(dirname "$wine")/wineserver
-scratch=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    WINEPREFIX=$scratch/prefix "$wineserver" -k 2>/dev/null || true
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 [[ -f "$setup" ]] || fail "no installer at $setup"
+source "$(dirname "$0")/../../scripts/wine-desktop.sh"
 
-export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-display=:$((100 + RANDOM % 300))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-# A window manager, as on any desktop: without one Wine's windows never get the keyboard.
-openbox >/dev/null 2>&1 &
-pids+=($!)
-
-"$wine" wineboot -i >/dev/null 2>&1
-"$wineserver" -w
 drive=$WINEPREFIX/drive_c
 dir="$drive/Program Files/Vesmarot"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vesmarot'

@@ -1,0 +1,24 @@
+# Sourced by the Windows checks (needs $wine, the Wine loader): a fresh Wine prefix in a scratch
+# folder, shown on a private Xvfb with a window manager as on any desktop (without one, Wine's
+# windows never get the keyboard). Sets $scratch, $wineserver, WINEPREFIX and DISPLAY; processes
+# added to $pids and the prefix's server are ended, and the scratch folder removed, on exit.
+wineserver=$(dirname "$wine")/wineserver
+scratch=$(mktemp -d)
+pids=()
+wine_desktop_cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    WINEPREFIX=$scratch/prefix "$wineserver" -k 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap wine_desktop_cleanup EXIT
+
+export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+display=:$((100 + RANDOM % 300))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=$display
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >/dev/null 2>&1 &
+pids+=($!)
+"$wine" wineboot -i >/dev/null 2>&1
+"$wineserver" -w
