@@ -27,7 +27,8 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 }  // namespace
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent, FixedFrame(Qt::Dialog)) {
-    DesignWindow(this, "frmAbout", text::kAboutTitle, TwipsSize(5730, 3555));
+    DesignWindow(this, "frmAbout", text::kAboutTitle, text::kAboutTitleSpoken,
+                 TwipsSize(5730, 3555));
 
     // Created in tab order; only the button takes the focus.
     okButton_ = Place(new QPushButton(text::kOk, this), "cmdOK", TwipsRect(4245, 2625, 1260, 345));

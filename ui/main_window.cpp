@@ -1,8 +1,10 @@
 #include "ui/main_window.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <utility>
 
 #include "engine/option_entry.h"
 #include "engine/option_search.h"
@@ -39,29 +41,58 @@ QLineEdit* MakeOutputBox(QWidget* parent, const char* name, const QString& text,
     return box;
 }
 
-// The tooltip stays what a screen reader gives as the field's description.
+// The plain-ASCII tooltip is for the eye; a screen reader gets the spoken description instead.
 InputField* MakeInputField(QWidget* parent, const char* name, const QString& text,
-                           const QString& accessibleName, const QString& tooltip, QRect rect) {
+                           const QString& accessibleName, const QString& spokenDescription,
+                           const QString& tooltip, QRect rect) {
     auto* field = Place(new InputField(text, parent), name, rect);
     field->setAlignment(Qt::AlignCenter);
     field->setAccessibleName(accessibleName);
+    field->setAccessibleDescription(spokenDescription);
     field->setToolTip(tooltip);
     field->setFocusPolicy(Qt::StrongFocus);
     return field;
 }
 
+// Keys that do something in the field itself, rather than move the focus, act on the window, or
+// only modify another key.
+bool ActsInField(const QKeyEvent& key) {
+    switch (key.key()) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Meta:
+        case Qt::Key_Super_L:
+        case Qt::Key_Super_R:
+        case Qt::Key_CapsLock:
+        case Qt::Key_NumLock:
+        case Qt::Key_Insert:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            return false;
+        default:
+            return true;
+    }
+}
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent, FixedFrame(Qt::Window)) {
-    DesignWindow(this, "frmVesmarot", text::kProgramName, TwipsSize(2520, 3900));
+    DesignWindow(this, "frmVesmarot", text::kProgramName, text::kProgramName,
+                 TwipsSize(2520, 3900));
 
     // Created in tab order, so that the focus chain follows the design.
     areaCaption_ =
         Place(new QLabel(text::kAreaCaption, this), "Label1", TwipsRect(0, 210, 855, 225));
-    areaField_ = MakeInputField(this, "txtDientich", QString(), text::kAreaFieldName,
+    areaField_ = MakeInputField(this, "txtDientich", QString(), text::kAreaFieldName, QString(),
                                 text::kAreaTooltip, TwipsRect(0, 525, 750, 330));
     nmaxField_ = MakeInputField(this, "txtNmax", text::kNmaxInitial, text::kNmaxFieldName,
-                                text::kNmaxTooltip, TwipsRect(945, 525, 540, 330));
+                                text::kNmaxFieldDescription, text::kNmaxTooltip,
+                                TwipsRect(945, 525, 540, 330));
     okButton_ = MakeButton(this, "cdmOK", text::kOk, TwipsRect(1575, 525, 855, 330));
     okButton_->setDefault(true);
     resetButton_ = MakeButton(this, "cmdReset", text::kReset, TwipsRect(1575, 945, 855, 330));
@@ -104,12 +135,38 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, FixedFrame(Qt::Window)
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == areaField_ || watched == nmaxField_) && event->type() == QEvent::KeyPress) {
+    if (watched != areaField_ && watched != nmaxField_) return QWidget::eventFilter(watched, event);
+    // A field taking the focus is announced by Qt itself.
+    if (event->type() == QEvent::FocusIn) readerAway_ = false;
+    if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-        if (plain && optionList_->moveSelection(key->key())) return true;
+        const int current = optionList_->currentRow();
+        if (plain && optionList_->moveSelection(key->key())) {
+            // The list announces its new current option as the focused one, and a screen reader
+            // stays there.
+            if (optionList_->currentRow() != current) readerAway_ = true;
+            return true;
+        }
+        // Typing goes on in the field, so the reader follows it again before the key lands.
+        if (readerAway_ && ActsInField(*key)) pointReaderAt(static_cast<QWidget*>(watched));
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool MainWindow::focusNextPrevChild(bool next) {
+    if (!QWidget::focusNextPrevChild(next)) return false;
+    // A field reached by Tab is selected whole only now that Qt has told a screen reader of it,
+    // so that the reader speaks the field and its selected value once.
+    if (focusWidget() == areaField_ || focusWidget() == nmaxField_)
+        SelectWholeText(static_cast<QLineEdit*>(focusWidget()));
+    return true;
+}
+
+void MainWindow::pointReaderAt(QWidget* control) {
+    QAccessibleEvent focus(control, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+    readerAway_ = control != focusWidget();
 }
 
 void MainWindow::onLoad() { providedAreaBox_->clear(); }
@@ -117,7 +174,27 @@ void MainWindow::onLoad() { providedAreaBox_->clear(); }
 void MainWindow::focusAndSelectAll(ReturnField field) {
     QLineEdit* target = fieldFor(field);
     target->setFocus(Qt::OtherFocusReason);
-    SelectWholeText(target);
+    if (isActiveWindow()) {
+        SelectWholeText(target);
+        return;
+    }
+    // Coming back from a dialog, Qt tells a screen reader of the field only as the window turns
+    // active: selected before that, the reader would speak the selection on its own and then the
+    // field with it again. So the field is selected just after, before any key can reach it.
+    selectOnActivation_ = target;
+}
+
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && selectOnActivation_) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                QLineEdit* target = std::exchange(selectOnActivation_, nullptr);
+                if (target && target->hasFocus()) SelectWholeText(target);
+            },
+            Qt::QueuedConnection);
+    }
+    return QWidget::event(event);
 }
 
 QLineEdit* MainWindow::fieldFor(ReturnField field) const {
@@ -166,6 +243,9 @@ void MainWindow::onOkClicked() {
     // Nothing is drawn while the handler runs, so writing the count once shows exactly what
     // counting up entry by entry would.
     statusBox_->setText(text::OptionCountText(optionList_->count()));
+    // The count is what the search answers: a screen reader reads it while the keyboard focus
+    // stays in the field.
+    pointReaderAt(statusBox_);
 }
 
 void MainWindow::onResetClicked() {

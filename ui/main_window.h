@@ -33,7 +33,9 @@ class MainWindow : public QWidget {
     void exitRequested();
 
   protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -44,6 +46,8 @@ class MainWindow : public QWidget {
     void onOptionSelected();
 
     QLineEdit* fieldFor(ReturnField field) const;
+    // Tells a screen reader to read `control` as if it had the focus; the keyboard focus stays.
+    void pointReaderAt(QWidget* control);
 
     QLabel* areaCaption_;
     InputField* areaField_;
@@ -58,6 +62,10 @@ class MainWindow : public QWidget {
     QLabel* picture_;
     QLineEdit* providedAreaBox_;
     QLabel* nmaxCaption_;
+    // A screen reader was last pointed away from the field that has the keyboard focus.
+    bool readerAway_ = false;
+    // The field to select whole once the window is active again (focusAndSelectAll).
+    QLineEdit* selectOnActivation_ = nullptr;
 };
 
 }  // namespace vesmarot::ui

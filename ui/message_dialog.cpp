@@ -15,6 +15,7 @@ namespace {
 struct MessageDesign {
     const char* objectName;
     const QString& title;
+    const QString& spokenTitle;
     const QString& text;
     ReturnField returnField;
     int clientHeight;  // twips
@@ -23,12 +24,25 @@ struct MessageDesign {
 };
 
 const MessageDesign& DesignOf(Message message) {
-    static const MessageDesign kBadArea{
-        "frmLoi", text::kErrorTitle, text::kBadAreaMessage, ReturnField::Area, 1815, 960, 1260};
-    static const MessageDesign kBadNmax{
-        "frmLoiNmax", text::kErrorTitle, text::kBadNmaxMessage, ReturnField::Nmax, 1815, 960, 1260};
+    static const MessageDesign kBadArea{"frmLoi",
+                                        text::kErrorTitle,
+                                        text::kErrorTitleSpoken,
+                                        text::kBadAreaMessage,
+                                        ReturnField::Area,
+                                        1815,
+                                        960,
+                                        1260};
+    static const MessageDesign kBadNmax{"frmLoiNmax",
+                                        text::kErrorTitle,
+                                        text::kErrorTitleSpoken,
+                                        text::kBadNmaxMessage,
+                                        ReturnField::Nmax,
+                                        1815,
+                                        960,
+                                        1260};
     static const MessageDesign kNoOption{"frmKhongthayPA",
                                          text::kNoOptionTitle,
+                                         text::kNoOptionTitleSpoken,
                                          text::kNoOptionMessage,
                                          ReturnField::Nmax,
                                          1455,
@@ -50,14 +64,13 @@ const MessageDesign& DesignOf(Message message) {
 MessageDialog::MessageDialog(Message message, QWidget* parent)
     : QDialog(parent, FixedFrame(Qt::Dialog)), message_(message) {
     const MessageDesign& design = DesignOf(message);
-    DesignWindow(this, design.objectName, design.title, TwipsSize(3240, design.clientHeight));
+    DesignWindow(this, design.objectName, design.title, design.spokenTitle,
+                 TwipsSize(3240, design.clientHeight));
 
     messageLabel_ = Place(new QLabel(design.text, this), "Label1",
                           TwipsRect(105, 210, 2955, design.labelHeight));
     messageLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     messageLabel_->setWordWrap(true);
-    // A screen reader announces the dialog with its message, not only its title.
-    setAccessibleDescription(design.text);
 
     okButton_ = Place(new QPushButton(text::kOk, this), "cmdOK",
                       TwipsRect(945, design.buttonTop, 1275, 330));

@@ -7,9 +7,11 @@
 
 namespace vesmarot::ui {
 
-void DesignWindow(QWidget* window, const char* designName, const QString& title, QSize size) {
+void DesignWindow(QWidget* window, const char* designName, const QString& title,
+                  const QString& spokenTitle, QSize size) {
     window->setObjectName(QLatin1String(designName));
     window->setWindowTitle(title);
+    window->setAccessibleName(spokenTitle);
     window->setWindowIcon(ProgramIcon());
     window->setFont(WindowFont());
     window->setFixedSize(size);

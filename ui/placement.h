@@ -16,7 +16,9 @@ constexpr Qt::WindowFlags FixedFrame(Qt::WindowType kind) {
 }
 
 // Gives a window its design name, title, the program's icon and font, and its fixed inside size.
-void DesignWindow(QWidget* window, const char* designName, const QString& title, QSize size);
+// `spokenTitle` is the title as a screen reader says it, with the diacritics the title bar lacks.
+void DesignWindow(QWidget* window, const char* designName, const QString& title,
+                  const QString& spokenTitle, QSize size);
 
 // Names a control by its design name and puts it where the design (in twips, converted) says.
 template <typename Widget>

@@ -31,6 +31,10 @@ inline const QString kOptionListName = QStringLiteral("Các phương án");
 inline const QString kStatusBoxName = QStringLiteral("Trạng thái");
 inline const QString kProvidedAreaBoxName = QStringLiteral("Diện tích của phương án đã chọn (cm²)");
 inline const QString kPictureName = QStringLiteral("Biểu tượng Vesmarot");
+// The Nmax field's tooltip as it is spoken; the area field's name already says all its tooltip
+// does.
+inline const QString kNmaxFieldDescription =
+    QStringLiteral("Số thanh thép tối đa trong một tiết diện");
 
 // The option list's context menu.
 inline const QString kCopy = QStringLiteral("Sao chép");
@@ -48,11 +52,15 @@ inline const QString kBadNmaxMessage = QStringLiteral(
     "Làm ơn kiểm tra lại số liệu. Chương trình chỉ chấp nhận các giá trị Nmax là số dương. Cảm "
     "ơn.");
 inline const QString kNoOptionTitle = QStringLiteral("Khong tim thay phuong an nao");
+// The two titles as a screen reader says them.
+inline const QString kErrorTitleSpoken = QStringLiteral("Thông báo lỗi");
+inline const QString kNoOptionTitleSpoken = QStringLiteral("Không tìm thấy phương án nào");
 inline const QString kNoOptionMessage = QStringLiteral(
     "Không tìm thấy phương án nào. Cần tăng số thanh thép trên một tiết diện (Nmax). Cảm ơn.");
 
 // About dialog.
 inline const QString kAboutTitle = QStringLiteral("Gioi thieu chuong trinh");
+inline const QString kAboutTitleSpoken = QStringLiteral("Giới thiệu chương trình");
 inline const QString kAboutDesignedTitle = QStringLiteral("Application Title");
 inline const QString kAboutProgramTitle = QStringLiteral("Chương trình Vesmarot");
 inline const QString kVersionLabel = QStringLiteral("Phiên bản: 1.0.1");

@@ -302,7 +302,7 @@ class MonkeyTest : public test::WindowTest {
         if (message) {
             const char* back = name == QLatin1String("frmLoi") ? "txtDientich" : "txtNmax";
             QCOMPARE(mainWindow()->focusWidget(), control(back));
-            QCOMPARE(field(back)->selectedText(), field(back)->text());
+            QTRY_COMPARE(field(back)->selectedText(), field(back)->text());
         }
     }
 
