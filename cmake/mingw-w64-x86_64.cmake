@@ -15,3 +15,9 @@ find_program(VESMAROT_WINE NAMES wine64 wine PATHS /usr/lib/wine)
 if(VESMAROT_WINE)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${VESMAROT_WINE})
 endif()
+# What is built names its sources relative to the source and build folders, so that no build
+# machine's folder ends up inside a DLL and two builds in different places agree.
+foreach(lang C CXX)
+    string(APPEND CMAKE_${lang}_FLAGS_INIT
+        " -ffile-prefix-map=${CMAKE_SOURCE_DIR}/= -ffile-prefix-map=${CMAKE_BINARY_DIR}/=")
+endforeach()

@@ -3,7 +3,8 @@
 # the installed program started from Program Files with the real windows platform under Xvfb
 # and a window manager, one session through the window system (a bad area, its message, a
 # search of 5 cm², Esc), a reinstall over the first copy, and a silent uninstall that leaves
-# nothing behind.
+# nothing behind. The installed notices must account for every DLL and name only licence texts
+# that are there.
 #   check_installer.sh SETUP_EXE WINE [SCREENSHOT_PNG]
 set -euo pipefail
 setup=$1
@@ -25,6 +26,15 @@ install() {
     [[ -f "$dir/platforms/qwindows.dll" ]] || fail "no platforms\\qwindows.dll"
     [[ -f "$dir/uninstall.exe" ]] || fail "no uninstaller"
     [[ -f "$shortcut" ]] || fail "no Start-menu shortcut Vesmarot"
+    local notices="$dir/THIRD-PARTY-NOTICES.txt" dll text
+    [[ -f "$notices" ]] || fail "no THIRD-PARTY-NOTICES.txt"
+    grep -q 'LGPL-3.0' "$notices" && [[ -f "$dir/licenses/Qt/LGPL-3.0-only.txt" ]] || fail "the notices do not say Qt's licence"
+    while read -r dll; do
+        grep -qF "${dll//\//\\}" "$notices" || fail "the notices do not name $dll"
+    done < <(cd "$dir" && find . -name '*.dll' | sed 's|^\./||')
+    while read -r text; do
+        [[ -f "$dir/${text//\\//}" ]] || fail "the notices name $text, which is not installed"
+    done < <(tr -d '\r' <"$notices" | grep -o 'licenses\\[^ ,]*')
     local entry
     entry=$("$wine" reg query "$key" 2>/dev/null | tr -d '\r')
     for value in "DisplayName.*Vesmarot" "DisplayVersion.*1\.0\.0\.3" "Publisher.*Vesmarot" \
