@@ -118,34 +118,35 @@ QString LineEditInterface::text(int startOffset, int endOffset) const {
     return readableText().mid(startOffset, endOffset - startOffset);
 }
 
-QString LineEditInterface::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                            int* startOffset, int* endOffset) const {
+template <typename Read>
+QString LineEditInterface::shownText(int offset, int* startOffset, int* endOffset,
+                                     Read read) const {
     if (edit()->echoMode() != QLineEdit::Normal) {
         *startOffset = *endOffset = -1;
         return {};
     }
-    if (offset == -2) offset = cursorPosition();
-    return QAccessibleTextInterface::textBeforeOffset(offset, boundaryType, startOffset, endOffset);
+    return read(offset == -2 ? cursorPosition() : offset);
+}
+
+QString LineEditInterface::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                            int* startOffset, int* endOffset) const {
+    return shownText(offset, startOffset, endOffset, [&](int at) {
+        return QAccessibleTextInterface::textBeforeOffset(at, boundaryType, startOffset, endOffset);
+    });
 }
 
 QString LineEditInterface::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                            int* startOffset, int* endOffset) const {
-    if (edit()->echoMode() != QLineEdit::Normal) {
-        *startOffset = *endOffset = -1;
-        return {};
-    }
-    if (offset == -2) offset = cursorPosition();
-    return QAccessibleTextInterface::textAfterOffset(offset, boundaryType, startOffset, endOffset);
+    return shownText(offset, startOffset, endOffset, [&](int at) {
+        return QAccessibleTextInterface::textAfterOffset(at, boundaryType, startOffset, endOffset);
+    });
 }
 
 QString LineEditInterface::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                         int* startOffset, int* endOffset) const {
-    if (edit()->echoMode() != QLineEdit::Normal) {
-        *startOffset = *endOffset = -1;
-        return {};
-    }
-    if (offset == -2) offset = cursorPosition();
-    return QAccessibleTextInterface::textAtOffset(offset, boundaryType, startOffset, endOffset);
+    return shownText(offset, startOffset, endOffset, [&](int at) {
+        return QAccessibleTextInterface::textAtOffset(at, boundaryType, startOffset, endOffset);
+    });
 }
 
 void LineEditInterface::removeSelection(int selectionIndex) {

@@ -49,6 +49,9 @@ class LineEditInterface : public QAccessibleWidget,
     QLineEdit* edit() const;
     // The text as a reader may have it: empty unless the box shows its characters.
     QString readableText() const;
+    // `read` at `offset` (-2: the caret) where the box shows its characters; none elsewhere.
+    template <typename Read>
+    QString shownText(int offset, int* startOffset, int* endOffset, Read read) const;
 };
 
 }  // namespace vesmarot::ui

@@ -133,6 +133,10 @@ class ScreenReaderEventsTest : public test::WindowTest {
             QCOMPARE(start, 0);
             QCOMPARE(end, text.size());
         }
+        // Reading by line, as a reader does on arriving, gives the whole text as well.
+        int start = -1;
+        int end = -1;
+        QCOMPARE(reader->textAtOffset(0, QAccessible::LineBoundary, &start, &end), text);
     }
 
     // The boxes the program writes stay the program's: a reader may read them, not rewrite them.
