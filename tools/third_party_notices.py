@@ -20,6 +20,7 @@ import os
 import shutil
 import subprocess
 import sys
+import textwrap
 
 # The MinGW-w64 runtime DLLs a cross-build may import, by the Debian package that ships them.
 RUNTIME = {
@@ -139,29 +140,32 @@ def main():
     qt_version = args.qt_version.split("+")[0]
     out = []
     say = out.append
+
+    def para(text, indent=""):
+        # Short lines, so that the installer's notice page needs no sideways reading.
+        out.extend(textwrap.wrap(text, 72, initial_indent=indent, subsequent_indent=indent))
     say("Vesmarot - thông báo về các thành phần của bên thứ ba (third-party notices)")
     say("")
-    say("Bản Vesmarot cho Windows này có kèm các thành phần dưới đây, mỗi thành phần theo giấy")
-    say("phép riêng của nó; văn bản các giấy phép nằm trong thư mục licenses bên cạnh tệp này.")
+    para("Bản Vesmarot cho Windows này có kèm các thành phần dưới đây, mỗi thành phần theo giấy "
+         "phép riêng của nó; văn bản các giấy phép nằm trong thư mục licenses bên cạnh tệp này.")
     say("")
-    say("This copy of Vesmarot for Windows includes the third-party components below, each under")
-    say("its own licence; the licence texts are in the licenses folder beside this file.")
-
+    para("This copy of Vesmarot for Windows includes the third-party components below, each "
+         "under its own licence; the licence texts are in the licenses folder beside this file.")
     say("")
     say(f"1. Qt {qt_version} (qtbase), LGPL-3.0-only")
-    say("   In: " + ", ".join(shown for shown, _ in qt_dlls))
-    say(f"   Licence texts: " + ", ".join(keep(os.path.join(source, f), "Qt")
-                                          for f in QT_LICENCE_FILES))
-    say("   Vesmarot uses Qt under the GNU Lesser General Public License version 3 and links it")
-    say("   dynamically: you may replace these DLLs with your own build of a compatible Qt 6.4")
-    say("   for 64-bit MinGW-w64.")
-    say(f"   Complete corresponding source: Debian's source package qt6-base {args.qt_version},")
-    say("   published with this release beside the installer and the zip:")
+    para("In: " + ", ".join(shown for shown, _ in qt_dlls), "   ")
+    para("Licence texts: " + ", ".join(keep(os.path.join(source, f), "Qt")
+                                       for f in QT_LICENCE_FILES), "   ")
+    para("Vesmarot uses Qt under the GNU Lesser General Public License version 3 and links it "
+         "dynamically: you may replace these DLLs with your own build of a compatible Qt 6.4 "
+         "for 64-bit MinGW-w64.", "   ")
+    para(f"Complete corresponding source: Debian's source package qt6-base {args.qt_version}, "
+         "published with this release beside the installer and the zip:", "   ")
     for name in args.qt_source_files:
         say(f"     {name}")
-    say("   The -configure.txt file says how this Qt was configured and built; Vesmarot's own")
-    say("   source rebuilds it so with scripts/windows-qt.")
-    say("   Qt includes these components, compiled into the DLLs named with each:")
+    para("The -configure.txt file says how this Qt was configured and built; Vesmarot's own "
+         "source rebuilds it so with scripts/windows-qt.", "   ")
+    para("Qt includes these components, compiled into the DLLs named with each:", "   ")
     used_by = dict(qt_dlls)
     for entry in sorted(attributions, key=lambda e: (e["Name"].lower(), e["Id"])):
         inside = [shown for shown, used in used_by.items()
@@ -170,26 +174,26 @@ def main():
             continue
         version = f" {entry['Version']}" if entry.get("Version") else ""
         say("")
-        say(f"   - {entry['Name']}{version}: {entry['License']}")
-        say("     In: " + ", ".join(inside))
+        para(f"- {entry['Name']}{version}: {entry['License']}", "   ")
+        para("In: " + ", ".join(inside), "     ")
         for line in entry.get("Copyright", "").splitlines():
             if line.strip():
                 say(f"     {line.strip()}")
         texts = [keep(f, os.path.join("Qt", entry["Id"])) for f in licence_files(entry)]
         if texts:
-            say("     Licence text: " + ", ".join(texts))
+            para("Licence text: " + ", ".join(texts), "     ")
 
     for number, package in enumerate(sorted(runtime), start=2):
         terms = RUNTIME[package]
         say("")
-        say(f"{number}. {terms['name']}, from Debian's {package} "
-            f"{dpkg('-W', '-f=${Version}', package)}")
-        say(f"   Licence: {terms['licence']}")
-        say("   In: " + ", ".join(sorted(runtime[package])))
+        para(f"{number}. {terms['name']}, from Debian's {package} "
+             f"{dpkg('-W', '-f=${Version}', package)}")
+        para(f"Licence: {terms['licence']}", "   ")
+        para("In: " + ", ".join(sorted(runtime[package])), "   ")
         texts = [keep(path, RUNTIME_FOLDER[package]) for path in terms["texts"]]
-        say("   Licence texts: " + ", ".join(texts))
+        para("Licence texts: " + ", ".join(texts), "   ")
         if terms["terms"]:
-            say(f"   {terms['terms']}")
+            para(terms["terms"], "   ")
 
     # Read on Windows, and shown by the installer: CRLF, with a byte-order mark.
     with open(os.path.join(args.deploy, "THIRD-PARTY-NOTICES.txt"), "w", encoding="utf-8-sig",
