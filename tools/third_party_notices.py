@@ -143,7 +143,8 @@ def main():
 
     def para(text, indent=""):
         # Short lines, so that the installer's notice page needs no sideways reading.
-        out.extend(textwrap.wrap(text, 72, initial_indent=indent, subsequent_indent=indent))
+        out.extend(textwrap.wrap(text, 72, initial_indent=indent, subsequent_indent=indent,
+                                 break_long_words=False, break_on_hyphens=False))
     say("Vesmarot - thông báo về các thành phần của bên thứ ba (third-party notices)")
     say("")
     para("Bản Vesmarot cho Windows này có kèm các thành phần dưới đây, mỗi thành phần theo giấy "

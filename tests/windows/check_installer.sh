@@ -34,7 +34,7 @@ install() {
     done < <(cd "$dir" && find . -name '*.dll' | sed 's|^\./||')
     while read -r text; do
         [[ -f "$dir/${text//\\//}" ]] || fail "the notices name $text, which is not installed"
-    done < <(tr -d '\r' <"$notices" | grep -o 'licenses\\[^ ,]*')
+    done < <(tr -d '\r' <"$notices" | grep -o 'licenses\\[^ ,)]*')
     local entry
     entry=$("$wine" reg query "$key" 2>/dev/null | tr -d '\r')
     for value in "DisplayName.*Vesmarot" "DisplayVersion.*1\.0\.0\.3" "Publisher.*Vesmarot" \
