@@ -7,9 +7,9 @@ import sys
 import tempfile
 import unittest
 
-spec = importlib.util.spec_from_file_location("notices", sys.argv.pop(1))
-notices = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(notices)
+tool = importlib.util.spec_from_file_location("notices", sys.argv.pop(1))
+notices = importlib.util.module_from_spec(tool)
+tool.loader.exec_module(notices)
 
 SOURCE = "/src"
 
