@@ -13,11 +13,8 @@ wine_desktop_cleanup() {
 trap wine_desktop_cleanup EXIT
 
 export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-display=:$((100 + RANDOM % 300))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
+start_xvfb
 openbox >/dev/null 2>&1 &
 pids+=($!)
 "$wine" wineboot -i >/dev/null 2>&1

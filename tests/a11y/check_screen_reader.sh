@@ -13,11 +13,8 @@ pids=()
 cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; }
 trap cleanup EXIT
 
-display=:$((500 + RANDOM % 300))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/../../scripts/xvfb.sh"
+start_xvfb
 
 # What a screen reader does when it starts: ask the accessibility bus to be on.
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \

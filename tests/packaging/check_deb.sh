@@ -23,17 +23,13 @@ dpkg-deb -x "${deb[0]}" "$scratch/root"
 program="$scratch/root/usr/bin/vesmarot"
 [[ -x "$program" ]] || { echo "the package has no /usr/bin/vesmarot"; exit 1; }
 
-display=:$((200 + RANDOM % 300))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/../../scripts/xvfb.sh"
+start_xvfb
 
 env -u QT_QPA_PLATFORM LANG=C.UTF-8 "$program" >"$scratch/program.log" 2>&1 &
 app=$!
 pids+=("$app")
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vesmarot$' | head -n 1)
-[[ -n "$window" ]] || { echo "no window titled Vesmarot came up"; exit 1; }
+window=$(wait_for_window '^Vesmarot$' 20) || { echo "no window titled Vesmarot came up"; exit 1; }
 echo "window $window is up"
 
 # A bare X server has no window manager to activate windows: give the keyboard focus directly,

@@ -10,7 +10,11 @@ set -euo pipefail
 setup=$1
 wine=$2
 screenshot=${3:-}
-fail() { echo "FAIL: $*"; exit 1; }
+fail() {
+    echo "FAIL: $*" >&2
+    [[ -s ${scratch:-}/program.log ]] && { echo "the program said:" >&2; tail -n 20 "$scratch/program.log" >&2; }
+    exit 1
+}
 [[ -f "$setup" ]] || fail "no installer at $setup"
 source "$(dirname "$0")/../../scripts/wine-desktop.sh"
 
@@ -43,15 +47,16 @@ install() {
     done
 }
 
-wait_window() {  # name, seconds: prints the window id
-    local id
-    id=$(timeout "$2" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
-    [[ -n "$id" ]] || fail "no window named $1 within $2 s"
-    echo "$id"
+wait_window() {  # name, seconds: sets $window to its id
+    window=$(wait_for_window "$1" "$2") && return
+    kill -0 "$app" 2>/dev/null || fail "the program ended before a window named $1 came up"
+    fail "no window named $1 within $2 s"
 }
-wait_gone() {  # name
+wait_gone() {  # name: two misses in a row, as one search can fail on an X error
+    local misses=0
     for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        if xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; then misses=0; else ((++misses)); fi
+        ((misses < 2)) || return 0
         sleep 0.1
     done
     fail "the window $1 did not go"
@@ -60,16 +65,18 @@ wait_gone() {  # name
 install
 echo "installed silently: $(cd "$dir" && find . -type f | wc -l) files"
 
-(cd "$dir" && exec "$wine" "C:\\Program Files\\Vesmarot\\vesmarot.exe") &
+(cd "$dir" && exec "$wine" "C:\\Program Files\\Vesmarot\\vesmarot.exe") >"$scratch/program.log" 2>&1 &
 app=$!
 pids+=("$app")
-main=$(wait_window '^Vesmarot$' 60)
+wait_window '^Vesmarot$' 60
+main=$window
 echo "the window Vesmarot is up"
 xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
 sleep 0.5
 xdotool type --delay 60 abc
 xdotool key Return
-message=$(wait_window '^Thong bao loi$' 20)
+wait_window '^Thong bao loi$' 20
+message=$window
 echo "a bad area brings up its message"
 xdotool windowactivate --sync "$message" >/dev/null 2>&1 || true
 xdotool key Return
@@ -87,10 +94,10 @@ if [[ -n "$screenshot" ]]; then
 fi
 xdotool key Escape
 for _ in $(seq 150); do
-    xdotool search --onlyvisible --name '^Vesmarot$' >/dev/null 2>&1 || break
+    kill -0 "$app" 2>/dev/null || break
     sleep 0.1
 done
-xdotool search --onlyvisible --name '^Vesmarot$' >/dev/null 2>&1 && fail "Esc did not end the program"
+kill -0 "$app" 2>/dev/null && fail "Esc did not end the program"
 wait "$app" 2>/dev/null || true
 echo "Esc ended the program"
 
