@@ -1,10 +1,8 @@
 #include "ui/main_window.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <utility>
 
 #include "engine/option_entry.h"
 #include "engine/option_search.h"
@@ -13,6 +11,7 @@
 #include "ui/placement.h"
 #include "ui/program_icon.h"
 #include "ui/regional_numbers.h"
+#include "ui/screen_reader_guide.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
 #include "ui/utf8_text.h"
@@ -52,31 +51,6 @@ InputField* MakeInputField(QWidget* parent, const char* name, const QString& tex
     field->setToolTip(tooltip);
     field->setFocusPolicy(Qt::StrongFocus);
     return field;
-}
-
-// Keys that do something in the field itself, rather than move the focus, act on the window, or
-// only modify another key.
-bool ActsInField(const QKeyEvent& key) {
-    switch (key.key()) {
-        case Qt::Key_Shift:
-        case Qt::Key_Control:
-        case Qt::Key_Alt:
-        case Qt::Key_AltGr:
-        case Qt::Key_Meta:
-        case Qt::Key_Super_L:
-        case Qt::Key_Super_R:
-        case Qt::Key_CapsLock:
-        case Qt::Key_NumLock:
-        case Qt::Key_Insert:
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Escape:
-            return false;
-        default:
-            return true;
-    }
 }
 
 }  // namespace
@@ -127,6 +101,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, FixedFrame(Qt::Window)
     connect(aboutButton_, &QPushButton::clicked, this, &MainWindow::onAboutClicked);
     connect(optionList_, &QListWidget::itemSelectionChanged, this, &MainWindow::onOptionSelected);
 
+    screenReader_ = new ScreenReaderGuide(this, {areaField_, nmaxField_}, optionList_);
     // Up, Down, PageUp and PageDown in either field walk the options without leaving it.
     areaField_->installEventFilter(this);
     nmaxField_->installEventFilter(this);
@@ -135,38 +110,20 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, FixedFrame(Qt::Window)
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != areaField_ && watched != nmaxField_) return QWidget::eventFilter(watched, event);
-    // A field taking the focus is announced by Qt itself.
-    if (event->type() == QEvent::FocusIn) readerAway_ = false;
-    if (event->type() == QEvent::KeyPress) {
+    if ((watched == areaField_ || watched == nmaxField_) && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-        const int current = optionList_->currentRow();
-        if (plain && optionList_->moveSelection(key->key())) {
-            // The list announces its new current option as the focused one, and a screen reader
-            // stays there.
-            if (optionList_->currentRow() != current) readerAway_ = true;
-            return true;
-        }
-        // Typing goes on in the field, so the reader follows it again before the key lands.
-        if (readerAway_ && ActsInField(*key)) pointReaderAt(static_cast<QWidget*>(watched));
+        if (plain && optionList_->moveSelection(key->key())) return true;
     }
     return QWidget::eventFilter(watched, event);
 }
 
 bool MainWindow::focusNextPrevChild(bool next) {
     if (!QWidget::focusNextPrevChild(next)) return false;
-    // A field reached by Tab is selected whole only now that Qt has told a screen reader of it,
-    // so that the reader speaks the field and its selected value once.
+    // A field reached by Tab is selected whole, once Qt has told a screen reader of it.
     if (focusWidget() == areaField_ || focusWidget() == nmaxField_)
-        SelectWholeText(static_cast<QLineEdit*>(focusWidget()));
+        screenReader_->selectWhenHeard(static_cast<QLineEdit*>(focusWidget()));
     return true;
-}
-
-void MainWindow::pointReaderAt(QWidget* control) {
-    QAccessibleEvent focus(control, QAccessible::Focus);
-    QAccessible::updateAccessibility(&focus);
-    readerAway_ = control != focusWidget();
 }
 
 void MainWindow::onLoad() { providedAreaBox_->clear(); }
@@ -174,27 +131,7 @@ void MainWindow::onLoad() { providedAreaBox_->clear(); }
 void MainWindow::focusAndSelectAll(ReturnField field) {
     QLineEdit* target = fieldFor(field);
     target->setFocus(Qt::OtherFocusReason);
-    if (isActiveWindow()) {
-        SelectWholeText(target);
-        return;
-    }
-    // Coming back from a dialog, Qt tells a screen reader of the field only as the window turns
-    // active: selected before that, the reader would speak the selection on its own and then the
-    // field with it again. So the field is selected just after, before any key can reach it.
-    selectOnActivation_ = target;
-}
-
-bool MainWindow::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && selectOnActivation_) {
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                QLineEdit* target = std::exchange(selectOnActivation_, nullptr);
-                if (target && target->hasFocus()) SelectWholeText(target);
-            },
-            Qt::QueuedConnection);
-    }
-    return QWidget::event(event);
+    screenReader_->selectWhenHeard(target);
 }
 
 QLineEdit* MainWindow::fieldFor(ReturnField field) const {
@@ -245,7 +182,7 @@ void MainWindow::onOkClicked() {
     statusBox_->setText(text::OptionCountText(optionList_->count()));
     // The count is what the search answers: a screen reader reads it while the keyboard focus
     // stays in the field.
-    pointReaderAt(statusBox_);
+    screenReader_->readNow(statusBox_);
 }
 
 void MainWindow::onResetClicked() {

@@ -12,6 +12,7 @@ namespace vesmarot::ui {
 
 class InputField;
 class OptionList;
+class ScreenReaderGuide;
 
 // The main window (objectName "frmVesmarot"): the two inputs, the option list, the status line
 // and the area of the selected option. It reports what needs another window through signals;
@@ -33,7 +34,6 @@ class MainWindow : public QWidget {
     void exitRequested();
 
   protected:
-    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -46,8 +46,6 @@ class MainWindow : public QWidget {
     void onOptionSelected();
 
     QLineEdit* fieldFor(ReturnField field) const;
-    // Tells a screen reader to read `control` as if it had the focus; the keyboard focus stays.
-    void pointReaderAt(QWidget* control);
 
     QLabel* areaCaption_;
     InputField* areaField_;
@@ -62,10 +60,7 @@ class MainWindow : public QWidget {
     QLabel* picture_;
     QLineEdit* providedAreaBox_;
     QLabel* nmaxCaption_;
-    // A screen reader was last pointed away from the field that has the keyboard focus.
-    bool readerAway_ = false;
-    // The field to select whole once the window is active again (focusAndSelectAll).
-    QLineEdit* selectOnActivation_ = nullptr;
+    ScreenReaderGuide* screenReader_;
 };
 
 }  // namespace vesmarot::ui

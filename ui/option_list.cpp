@@ -104,6 +104,12 @@ void OptionList::copySelected() const {
     QApplication::clipboard()->setText(ShownEntry(selected.front()->text()));
 }
 
+void OptionList::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    // QListView's own step tells a reader of the option on some Qt versions only; the item view's
+    // step under it does all the rest.
+    QAbstractItemView::currentChanged(current, previous);
+}
+
 void OptionList::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
         copySelected();

@@ -25,6 +25,8 @@ class OptionList : public QListWidget {
     void copySelected() const;
 
   protected:
+    // Leaves telling a screen reader of the new current option to the window's guide.
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 

@@ -1,0 +1,73 @@
+# Sourced by the scripts that work in a Debian 13 ("trixie") root (needs $root, the clone). The
+# root is made by mmdebstrap from Debian's packages, with the mirror this system's own apt uses,
+# and kept as a tarball in the cache, keyed by the packages it holds; each run unpacks a fresh
+# copy, so nothing one run leaves behind reaches the next.
+#   debian13_unpack DIR PKG...  makes DIR a fresh root holding at least PKG...
+#   debian13_run DIR CMD...     runs CMD as root inside DIR, with /proc, /sys and /dev mounted
+#                               in a private mount namespace that ends with the command
+
+debian13_suite=trixie
+debian13_cache=${VESMAROT_CACHE:-$HOME/.cache/vesmarot}
+
+# The archive and the security archive this system's apt reads, as "main security"; no host is
+# written into the project.
+debian13_mirrors() {
+    local main security
+    if [[ -f /etc/apt/sources.list.d/debian.sources ]]; then
+        main=$(awk '/^URIs:/ && $2 !~ /security/ {print $2; exit}' \
+            /etc/apt/sources.list.d/debian.sources)
+        security=$(awk '/^URIs:/ && $2 ~ /security/ {print $2; exit}' \
+            /etc/apt/sources.list.d/debian.sources)
+    fi
+    if [[ -z ${main:-} && -f /etc/apt/sources.list ]]; then
+        main=$(awk '$1 == "deb" && $2 !~ /security/ && $2 !~ /^\[/ {print $2; exit}' \
+            /etc/apt/sources.list)
+        security=$(awk '$1 == "deb" && $2 ~ /security/ {print $2; exit}' /etc/apt/sources.list)
+    fi
+    [[ -n ${main:-} ]] || { echo "FAIL: no Debian archive in this system's apt sources" >&2; return 1; }
+    echo "$main ${security:-}"
+}
+
+debian13_unpack() {
+    local dir=$1
+    shift
+    local packages key tarball
+    packages=$(printf '%s\n' git ca-certificates locales "$@" | sort -u)
+    key=$( (echo "$debian13_suite"; echo "$packages") | sha1sum | cut -c1-8)
+    tarball=$debian13_cache/debian13-root-$key.tar
+    if [[ ! -f $tarball ]]; then
+        local main security sources
+        read -r main security < <(debian13_mirrors)
+        sources=("deb $main $debian13_suite main" "deb $main $debian13_suite-updates main")
+        [[ -n $security ]] && sources+=("deb $security $debian13_suite-security main")
+        echo "Making the Debian 13 root (mmdebstrap, $(echo "$packages" | wc -l) packages)" >&2
+        mkdir -p "$debian13_cache"
+        rm -f "$tarball.part"
+        mmdebstrap --quiet --variant=minbase --format=tar \
+            --include="$(echo "$packages" | paste -sd,)" \
+            --customize-hook='chroot "$1" sh -c "echo en_US.UTF-8 UTF-8 >/etc/locale.gen && echo vi_VN.UTF-8 UTF-8 >>/etc/locale.gen && locale-gen >/dev/null"' \
+            "$debian13_suite" "$tarball.part" "${sources[@]}"
+        mv "$tarball.part" "$tarball"
+    fi
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    tar -xf "$tarball" -C "$dir"
+    cp /etc/resolv.conf "$dir/etc/resolv.conf" 2>/dev/null || true
+}
+
+debian13_run() {
+    local dir=$1
+    shift
+    # The mounts live in a namespace of their own: when the command ends, however it ends, they
+    # are gone with it and nothing stays mounted on the host.
+    unshare --mount --propagation private -- bash -euc '
+        dir=$1; shift
+        mount -t proc proc "$dir/proc"
+        mount --rbind /sys "$dir/sys"
+        mount --rbind /dev "$dir/dev"
+        mount -t tmpfs -o mode=1777 tmpfs "$dir/dev/shm"
+        mount -t tmpfs -o mode=1777 tmpfs "$dir/tmp"
+        exec chroot "$dir" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" LANG=C.UTF-8 \
+            PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin CI="${CI:-}" "$@"
+    ' debian13_run "$dir" "$@"
+}
