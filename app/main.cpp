@@ -1,9 +1,32 @@
 #include <QApplication>
 
+#include "app/platform_choice.h"
 #include "app/shell.h"
 #include "ui/program_icon.h"
 
+namespace {
+
+// Picks the window system before Qt does (see PreferredPlatform); only Linux and the like have a
+// choice to make.
+void ChooseWindowSystem() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    const QByteArray x11 = qgetenv("DISPLAY");
+    const QByteArray type = qgetenv("XDG_SESSION_TYPE");
+    const auto view = [](const QByteArray& bytes) {
+        return std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    };
+    const std::string chosen =
+        vesmarot::app::PreferredPlatform({view(platform), view(wayland), view(x11), view(type)});
+    if (!chosen.empty()) qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(chosen));
+#endif
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    ChooseWindowSystem();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral(VESMAROT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(VESMAROT_VERSION));
