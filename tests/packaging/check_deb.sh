@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the .deb, unpacks it into a scratch root and starts the packaged program under Xvfb as a
-# user would: its window "Vesmarot" must come up, and Esc must end it.
+# Builds the .deb (or takes the one given), unpacks it into a scratch root and starts the packaged
+# program under Xvfb as a user would: its window "Vesmarot" must come up, and Esc must end it.
+#   check_deb.sh BUILD_DIR | PACKAGE.deb
 set -euo pipefail
 build=$1
 scratch=$(mktemp -d)
@@ -8,7 +9,12 @@ pids=()
 cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; rm -rf "$scratch"; }
 trap cleanup EXIT
 
-(cd "$build" && cpack -G DEB -B "$scratch/out" >/dev/null)
+if [[ $build == *.deb ]]; then
+    mkdir -p "$scratch/out"
+    cp "$build" "$scratch/out/"
+else
+    (cd "$build" && cpack -G DEB -B "$scratch/out" >/dev/null)
+fi
 deb=("$scratch"/out/vesmarot_1.0.0.3_*.deb)
 [[ -f "${deb[0]}" ]] || { echo "no vesmarot_1.0.0.3 package was built"; exit 1; }
 
