@@ -85,6 +85,9 @@ class ScreenReaderEventsTest : public test::WindowTest {
             << "txtNmax";
         QTest::newRow("nothing to walk, nothing to follow")
             << "Down 1" << QStringList{} << "txtDientich";
+        QTest::newRow("an option clicked and walked in the list is told once a step")
+            << "5 Enter click:2 Down Up"
+            << QStringList{count, "lstPA", "lstPA#2", "lstPA#3", "lstPA#2"} << "lstPA";
         QTest::newRow("a walk stopped at the top tells nothing new")
             << "5 Enter Down 1 Up" << QStringList{count, "lstPA#0", "txtDientich(5)"}
             << "txtDientich";
@@ -96,7 +99,11 @@ class ScreenReaderEventsTest : public test::WindowTest {
         for (const QString& key : keys.split(QLatin1Char(' '))) {
             QWidget* target = QApplication::focusWidget();
             QVERIFY(target);
-            if (NamedKeys().contains(key))
+            if (key.startsWith(QLatin1String("click:"))) {
+                auto* list = qobject_cast<QListWidget*>(control(QStringLiteral("lstPA")));
+                const QRect row = list->visualItemRect(list->item(key.mid(6).toInt()));
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+            } else if (NamedKeys().contains(key))
                 QTest::keyClick(target, NamedKeys().value(key));
             else
                 QTest::keyClicks(target, key);
