@@ -9,23 +9,28 @@
 debian13_suite=trixie
 debian13_cache=${VESMAROT_CACHE:-$HOME/.cache/vesmarot}
 
-# The archive and the security archive this system's apt reads, as "main security"; no host is
-# written into the project.
+# The archive and the security archive this system's apt reads, as "main security" (security may
+# be missing); no host is written into the project. Reads the deb822 file and the one-line list
+# given, by default the system's own.
 debian13_mirrors() {
-    local main security
-    if [[ -f /etc/apt/sources.list.d/debian.sources ]]; then
-        main=$(awk '/^URIs:/ && $2 !~ /security/ {print $2; exit}' \
-            /etc/apt/sources.list.d/debian.sources)
-        security=$(awk '/^URIs:/ && $2 ~ /security/ {print $2; exit}' \
-            /etc/apt/sources.list.d/debian.sources)
+    local sources=${1:-/etc/apt/sources.list.d/debian.sources} list=${2:-/etc/apt/sources.list}
+    local uris=()
+    if [[ -f $sources ]]; then
+        mapfile -t uris < <(awk '/^URIs:/ {for (i = 2; i <= NF; i++) print $i}' "$sources")
     fi
-    if [[ -z ${main:-} && -f /etc/apt/sources.list ]]; then
-        main=$(awk '$1 == "deb" && $2 !~ /security/ && $2 !~ /^\[/ {print $2; exit}' \
-            /etc/apt/sources.list)
-        security=$(awk '$1 == "deb" && $2 ~ /security/ {print $2; exit}' /etc/apt/sources.list)
+    if [[ ${#uris[@]} -eq 0 && -f $list ]]; then
+        mapfile -t uris < <(sed -n 's/^deb[[:space:]]\+\(\[[^]]*\][[:space:]]\+\)\?\([^[:space:]]\+\).*/\2/p' "$list")
     fi
-    [[ -n ${main:-} ]] || { echo "FAIL: no Debian archive in this system's apt sources" >&2; return 1; }
-    echo "$main ${security:-}"
+    local uri main="" security=""
+    for uri in "${uris[@]}"; do
+        if [[ $uri == *security* ]]; then
+            [[ -n $security ]] || security=$uri
+        else
+            [[ -n $main ]] || main=$uri
+        fi
+    done
+    [[ -n $main ]] || { echo "FAIL: no Debian archive in this system's apt sources" >&2; return 1; }
+    echo "$main $security"
 }
 
 debian13_unpack() {
@@ -36,8 +41,9 @@ debian13_unpack() {
     key=$( (echo "$debian13_suite"; echo "$packages") | sha1sum | cut -c1-8)
     tarball=$debian13_cache/debian13-root-$key.tar
     if [[ ! -f $tarball ]]; then
-        local main security sources
-        read -r main security < <(debian13_mirrors)
+        local mirrors main security sources
+        mirrors=$(debian13_mirrors)
+        read -r main security <<<"$mirrors"
         sources=("deb $main $debian13_suite main" "deb $main $debian13_suite-updates main")
         [[ -n $security ]] && sources+=("deb $security $debian13_suite-security main")
         echo "Making the Debian 13 root (mmdebstrap, $(echo "$packages" | wc -l) packages)" >&2
