@@ -4,9 +4,11 @@
 # copy, so nothing one run leaves behind reaches the next.
 #   debian13_unpack DIR PKG...  makes DIR a fresh root holding at least PKG...
 #   debian13_run DIR CMD...     runs CMD as root inside DIR, with /proc, /sys and /dev mounted
-#                               in a private mount namespace that ends with the command
+#                               in a private mount namespace that ends with the command; each
+#                               folder in $debian13_binds is shown inside at its own path
 
 debian13_suite=trixie
+debian13_binds=()
 debian13_cache=${VESMAROT_CACHE:-$HOME/.cache/vesmarot}
 
 # The archive and the security archive this system's apt reads, as "main security" (security may
@@ -68,6 +70,12 @@ debian13_run() {
     # are gone with it and nothing stays mounted on the host.
     unshare --mount --propagation private -- bash -euc '
         dir=$1; shift
+        while [[ $1 != -- ]]; do
+            mkdir -p "$dir$1"
+            mount --bind "$1" "$dir$1"
+            shift
+        done
+        shift
         mount -t proc proc "$dir/proc"
         mount --rbind /sys "$dir/sys"
         mount --rbind /dev "$dir/dev"
@@ -75,5 +83,5 @@ debian13_run() {
         mount -t tmpfs -o mode=1777 tmpfs "$dir/tmp"
         exec chroot "$dir" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" LANG=C.UTF-8 \
             PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin CI="${CI:-}" "$@"
-    ' debian13_run "$dir" "$@"
+    ' debian13_run "$dir" "${debian13_binds[@]}" -- "$@"
 }
