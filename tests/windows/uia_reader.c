@@ -10,11 +10,13 @@
  *                               "tree" for the window's tree at that point.
  * The flat client API is loaded at run time, as the MinGW headers do not declare it. */
 #define COBJMACROS
+// clang-format off
+#include <windows.h>  // before every other Windows header
 #include <oleauto.h>
+// clang-format on
 #include <stdio.h>
 #include <string.h>
 #include <wchar.h>
-#include <windows.h>
 
 typedef void* HUIANODE;
 typedef void* HUIAEVENT;
