@@ -3,6 +3,8 @@
 # and kept as a tarball in the cache, keyed by the packages it holds; each run unpacks a fresh
 # copy, so nothing one run leaves behind reaches the next.
 #   debian13_unpack DIR PKG...  makes DIR a fresh root holding at least PKG...
+#   debian13_fresh_root NAME    sets debian13_dir to a new folder of the cache, NAME.XXXXXX,
+#                               holding a fresh root with every package the checks need
 #   debian13_run DIR CMD...     runs CMD as root inside DIR, with /proc, /sys and /dev mounted
 #                               in a private mount namespace that ends with the command; each
 #                               folder in $debian13_binds is shown inside at its own path
@@ -61,6 +63,14 @@ debian13_unpack() {
     mkdir -p "$dir"
     tar -xf "$tarball" -C "$dir"
     cp /etc/resolv.conf "$dir/etc/resolv.conf" 2>/dev/null || true
+}
+
+debian13_fresh_root() {
+    mkdir -p "$debian13_cache"
+    debian13_dir=$(mktemp -d "$debian13_cache/$1.XXXXXX")
+    local packages
+    mapfile -t packages < <("$root/scripts/deps" --list debian13-root)
+    debian13_unpack "$debian13_dir" "${packages[@]}"
 }
 
 debian13_run() {

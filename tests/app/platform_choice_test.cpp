@@ -13,46 +13,19 @@ class PlatformChoiceTest : public QObject {
         QTest::addColumn<QString>("x11Display");
         QTest::addColumn<QString>("sessionType");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("Wayland session with XWayland") << ""
-                                                       << "wayland-0"
-                                                       << ":0"
-                                                       << "wayland"
-                                                       << "xcb;wayland";
-        QTest::newRow("Wayland socket known, no session type") << ""
-                                                               << "wayland-1"
-                                                               << ":1"
-                                                               << ""
-                                                               << "xcb;wayland";
-        QTest::newRow("Wayland session type, default socket") << ""
-                                                              << ""
-                                                              << ":0"
-                                                              << "wayland"
-                                                              << "xcb;wayland";
-        QTest::newRow("Wayland alone: Qt's choice") << ""
-                                                    << "wayland-0"
-                                                    << ""
-                                                    << "wayland"
-                                                    << "";
-        QTest::newRow("X11 session: Qt's choice") << ""
-                                                  << ""
-                                                  << ":0"
-                                                  << "x11"
-                                                  << "";
-        QTest::newRow("no display at all") << ""
-                                           << ""
-                                           << ""
-                                           << ""
-                                           << "";
-        QTest::newRow("the user's platform wins") << "wayland"
-                                                  << "wayland-0"
-                                                  << ":0"
-                                                  << "wayland"
-                                                  << "";
-        QTest::newRow("the user's headless platform wins") << "offscreen"
-                                                           << "wayland-0"
-                                                           << ":0"
-                                                           << "wayland"
-                                                           << "";
+        // name, then QT_QPA_PLATFORM, WAYLAND_DISPLAY, DISPLAY, XDG_SESSION_TYPE, and the choice.
+        const auto row = [](const char* name, const char* platform, const char* wayland,
+                            const char* x11, const char* type, const char* chosen) {
+            QTest::newRow(name) << platform << wayland << x11 << type << chosen;
+        };
+        row("Wayland session with XWayland", "", "wayland-0", ":0", "wayland", "xcb;wayland");
+        row("Wayland socket known, no session type", "", "wayland-1", ":1", "", "xcb;wayland");
+        row("Wayland session type, default socket", "", "", ":0", "wayland", "xcb;wayland");
+        row("Wayland alone: Qt's choice", "", "wayland-0", "", "wayland", "");
+        row("X11 session: Qt's choice", "", "", ":0", "x11", "");
+        row("no display at all", "", "", "", "", "");
+        row("the user's platform wins", "wayland", "wayland-0", ":0", "wayland", "");
+        row("the user's headless platform wins", "offscreen", "wayland-0", ":0", "wayland", "");
     }
     void xcomesFirstOnlyWhereWaylandAlsoOffersIt() {
         QFETCH(QString, qpaPlatform);
