@@ -49,15 +49,21 @@ fetch_qt_source() {
         echo "Qt $qt_version for 64-bit Windows (MinGW-w64) is qtbase from the Debian source package"
         echo "beside this file, unpacked with dpkg-source -x and configured as:"
         echo
-        echo "  configure -prefix <install folder> ${options[*]} \\"
+        echo "  configure -prefix <install folder> \\"
+        echo "${options[*]}" | fmt -w 88 | sed 's/^/    /; s/$/ \\/'
         echo "    -- -DCMAKE_TOOLCHAIN_FILE=mingw-w64-x86_64.cmake \\"
         echo "    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake"
         echo
-        echo "then built with cmake --build and installed with cmake --install --strip, using"
-        echo "Debian 12's MinGW-w64 and this toolchain file (mingw-w64-x86_64.cmake):"
+        echo "with SOURCE_DATE_EPOCH set to the time of the source package's changelog, then built"
+        echo "with cmake --build and installed with cmake --install --strip, on"
+        echo "$(. /etc/os-release && echo "$PRETTY_NAME"), with these of its packages:"
+        echo
+        dpkg-query -W -f='  ${Package} ${Version}\n' g++-mingw-w64-x86-64-posix \
+            mingw-w64-x86-64-dev qt6-base-dev cmake ninja-build
+        echo
+        echo "(qt6-base-dev gives the host tools, moc, rcc and uic, of the same Qt version) and this"
+        echo "toolchain file, mingw-w64-x86_64.cmake:"
         echo
         sed 's/^/  /' "$root/cmake/mingw-w64-x86_64.cmake"
-        echo
-        echo "Vesmarot's source rebuilds it so with scripts/windows-qt."
     } >"$qt_source/qt-$qt_version-mingw64-$key-configure.txt"
 }

@@ -43,8 +43,10 @@ RUNTIME = {
 RUNTIME_FOLDER = {"gcc-mingw-w64-x86-64-posix-runtime": "GCC", "mingw-w64-x86-64-dev": "MinGW-w64"}
 # Qt's own terms, from the root of its source tree: the LGPL-3.0 builds on the GPL-3.0.
 QT_LICENCE_FILES = ["LICENSES/LGPL-3.0-only.txt", "LICENSES/GPL-3.0-only.txt"]
-# Compiled in as data generated from a file outside the build: generated file -> attribution id.
-GENERATED_FROM = {"src/gui/painting/webgradients.cpp": "webgradients"}
+# Compiled in as data generated from a file outside the build: generated file -> attribution id
+# (the gradient presets, and Direct3D 12's mipmap shader as bytecode in Qt 6.6 and later).
+GENERATED_FROM = {"src/gui/painting/webgradients.cpp": "webgradients",
+                  "src/gui/rhi/cs_mipmap_p.h": "rhi-miniengine-d3d12-mipmap"}
 
 
 def dpkg(*args):
@@ -138,6 +140,7 @@ def main():
         return relative(target, args.deploy).replace("/", "\\")
 
     qt_version = args.qt_version.split("+")[0]
+    qt_series = ".".join(qt_version.split(".")[:2])
     out = []
     say = out.append
 
@@ -158,14 +161,15 @@ def main():
     para("Licence texts: " + ", ".join(keep(os.path.join(source, f), "Qt")
                                        for f in QT_LICENCE_FILES), "   ")
     para("Vesmarot uses Qt under the GNU Lesser General Public License version 3 and links it "
-         "dynamically: you may replace these DLLs with your own build of a compatible Qt 6.4 "
-         "for 64-bit MinGW-w64.", "   ")
+         f"dynamically: you may replace these DLLs with your own build of a compatible Qt "
+         f"{qt_series} for 64-bit MinGW-w64.", "   ")
     para(f"Complete corresponding source: Debian's source package qt6-base {args.qt_version}, "
          "published with this release beside the installer and the zip:", "   ")
     for name in args.qt_source_files:
         say(f"     {name}")
-    para("The -configure.txt file says how this Qt was configured and built; Vesmarot's own "
-         "source rebuilds it so with scripts/windows-qt.", "   ")
+    para("The -configure.txt file gives the exact configure line, toolchain and build steps "
+         "of these DLLs, so that anyone can rebuild this Qt the same way from that source.",
+         "   ")
     para("Qt includes these components, compiled into the DLLs named with each:", "   ")
     used_by = dict(qt_dlls)
     for entry in sorted(attributions, key=lambda e: (e["Name"].lower(), e["Id"])):

@@ -32,6 +32,10 @@ class AttributionCovers(unittest.TestCase):
         (entry("util/gradientgen", "webgradients.css", "webgradients"),
          {"src/gui/painting/webgradients.cpp"}, True),
         (entry("util/gradientgen", "webgradients.css", "webgradients"), {"src/gui/qx.cpp"}, False),
+        (entry("src/gui/rhi", "mipmap.hlsl", "rhi-miniengine-d3d12-mipmap"),
+         {"src/gui/rhi/cs_mipmap_p.h"}, True),
+        (entry("src/gui/rhi", "mipmap.hlsl", "rhi-miniengine-d3d12-mipmap"),
+         {"src/gui/rhi/qrhi.cpp"}, False),
     ]
 
     def test_rows(self):
