@@ -3,18 +3,26 @@
 # stamp and qt_source (the folder that keeps Debian's source package of that Qt), and defines
 # fetch_qt_source.
 
-# The same toolchain as the program; direct2d stays on (its absence breaks qwindows in 6.4)
-# and Debian's tarball has no wintab, hence no tablet events.
+# The same toolchain as the program. Only what the program runs is compiled in: text is drawn
+# through DirectWrite and GDI (no FreeType), shaped by HarfBuzz; zlib (compressed resources)
+# is Debian's own MinGW-w64 build; no PNG, JPEG, GIF or ICO decoding and no Markdown (MD4C),
+# which the program never uses. PCRE2 stays: Qt 6.8.2's configure takes it as required even
+# where QRegularExpression is left out. Direct2D stays on, as without it the DirectWrite font
+# database does not build. Debian's tarball has no wintab, hence no tablet events.
 options=(-release -opensource -confirm-license -xplatform win32-g++ -qt-host-path /usr
     -nomake examples -nomake tests
-    -qt-zlib -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre -no-fontconfig
+    -system-zlib -qt-harfbuzz -no-feature-freetype -no-libpng -no-libjpeg
+    -no-gif -no-ico -qt-pcre
+    -no-libmd4c -no-fontconfig
     -no-opengl -no-dbus -no-icu -no-feature-vulkan -no-feature-tabletevent
     -no-feature-network -no-feature-sql -no-feature-xml -no-feature-printsupport
     -no-feature-concurrent)
+# Passed to CMake: no SBOM, which would be a second, unchecked list of what is shipped.
+cmake_options=(-DQT_GENERATE_SBOM=OFF)
 
 # Keyed by the Qt version, the options and the toolchain, so that changing any builds afresh.
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
-key=$( (printf '%s\n' "${options[@]}"; cat "$root/cmake/mingw-w64-x86_64.cmake") | sha1sum | cut -c1-8)
+key=$( (printf '%s\n' "${options[@]}" "${cmake_options[@]}"; cat "$root/cmake/mingw-w64-x86_64.cmake") | sha1sum | cut -c1-8)
 cache_root=${VESMAROT_CACHE:-$HOME/.cache/vesmarot}
 prefix=$cache_root/qt-$qt_version-mingw64-$key
 stamp=$prefix/.complete
@@ -52,14 +60,14 @@ fetch_qt_source() {
         echo "  configure -prefix <install folder> \\"
         echo "${options[*]}" | fmt -w 88 | sed 's/^/    /; s/$/ \\/'
         echo "    -- -DCMAKE_TOOLCHAIN_FILE=mingw-w64-x86_64.cmake \\"
-        echo "    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake"
+        echo "    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake ${cmake_options[*]}"
         echo
         echo "with SOURCE_DATE_EPOCH set to the time of the source package's changelog, then built"
-        echo "with cmake --build and installed with cmake --install --strip, on"
-        echo "$(. /etc/os-release && echo "$PRETTY_NAME"), with these of its packages:"
+        echo "with cmake --build and installed with cmake --install --strip, on $(. /etc/os-release && echo "$PRETTY_NAME"),"
+        echo "with these of its packages:"
         echo
         dpkg-query -W -f='  ${Package} ${Version}\n' g++-mingw-w64-x86-64-posix \
-            mingw-w64-x86-64-dev qt6-base-dev cmake ninja-build
+            mingw-w64-x86-64-dev libz-mingw-w64-dev qt6-base-dev cmake ninja-build
         echo
         echo "(qt6-base-dev gives the host tools, moc, rcc and uic, of the same Qt version) and this"
         echo "toolchain file, mingw-w64-x86_64.cmake:"

@@ -39,12 +39,19 @@ RUNTIME = {
         "texts": ["/usr/share/doc/mingw-w64-common/copyright"],
         "terms": "",
     },
+    "libz-mingw-w64": {
+        "name": "zlib (data compression, used by Qt)",
+        "licence": "Zlib",
+        "texts": ["/usr/share/doc/libz-mingw-w64/copyright"],
+        "terms": "",
+    },
 }
-RUNTIME_FOLDER = {"gcc-mingw-w64-x86-64-posix-runtime": "GCC", "mingw-w64-x86-64-dev": "MinGW-w64"}
+RUNTIME_FOLDER = {"gcc-mingw-w64-x86-64-posix-runtime": "GCC", "mingw-w64-x86-64-dev": "MinGW-w64",
+                  "libz-mingw-w64": "zlib"}
 # Qt's own terms, from the root of its source tree: the LGPL-3.0 builds on the GPL-3.0.
 QT_LICENCE_FILES = ["LICENSES/LGPL-3.0-only.txt", "LICENSES/GPL-3.0-only.txt"]
 # Compiled in as data generated from a file outside the build: generated file -> attribution id
-# (the gradient presets, and Direct3D 12's mipmap shader as bytecode in Qt 6.6 and later).
+# (the gradient presets, and Direct3D 12's mipmap shader as bytecode).
 GENERATED_FROM = {"src/gui/painting/webgradients.cpp": "webgradients",
                   "src/gui/rhi/cs_mipmap_p.h": "rhi-miniengine-d3d12-mipmap"}
 
