@@ -5,6 +5,9 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyleOptionViewItem>
 
 #include "engine/option_entry.h"
 #include "ui/phi_delegate.h"
@@ -49,6 +52,23 @@ class OptionItem : public QListWidgetItem {
     double requiredArea_;
 };
 
+#ifdef Q_OS_WIN
+// Windows' look for a selected row comes from a theme that Qt's style opens on a hidden helper
+// window of its own, made the first time such a row is drawn. Under Wine, making that window
+// takes the keyboard from the active one, so that the first option selected would leave the
+// fields deaf to every key after it. Drawing a selected row once, before any window is shown,
+// makes the helper while there is nothing to take the keyboard from.
+void PrepareSelectedRowTheme(QListWidget* list) {
+    QPixmap canvas(16, 16);
+    QPainter painter(&canvas);
+    QStyleOptionViewItem option;
+    option.initFrom(list);
+    option.rect = canvas.rect();
+    option.state |= QStyle::State_Selected;
+    list->style()->drawPrimitive(QStyle::PE_PanelItemViewItem, &option, &painter, list);
+}
+#endif
+
 }  // namespace
 
 OptionList::OptionList(QWidget* parent) : QListWidget(parent) {
@@ -56,6 +76,9 @@ OptionList::OptionList(QWidget* parent) : QListWidget(parent) {
     setSortingEnabled(false);
     setUniformItemSizes(true);
     setItemDelegate(new PhiDelegate(this));
+#ifdef Q_OS_WIN
+    PrepareSelectedRowTheme(this);
+#endif
 }
 
 void OptionList::showOptions(const std::vector<std::string>& entries, double requiredArea) {

@@ -47,6 +47,24 @@ class MainWindowTest : public test::WindowTest {
         QCOMPARE(QApplication::focusWidget(), field("txtDientich"));
     }
 
+    // The first option drawn selected leaves the keyboard where it was: the window stays active
+    // and the field takes the next key. (Before any other test here draws a selected row, as the
+    // style makes what it needs for one once per program.)
+    void drawingASelectedOptionKeepsTheKeyboard() {
+        search("5", "3");
+        QLineEdit* area = field("txtDientich");
+        area->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(area, Qt::Key_Down);
+        QCOMPARE(list()->currentRow(), 0);
+        list()->repaint();
+        // Time for a deactivation to reach the program, were anything to take the keyboard.
+        QTest::qWait(500);
+        QCOMPARE(QApplication::activeWindow(), mainWindow());
+        QCOMPARE(QApplication::focusWidget(), area);
+        QTest::keyClick(area, Qt::Key_Down);
+        QCOMPARE(list()->currentRow(), 1);
+    }
+
     void listsTheOptions_data() {
         QTest::addColumn<QString>("area");
         QTest::addColumn<QString>("nmax");
