@@ -5,15 +5,16 @@
 
 # The same toolchain as the program. Only what the program runs is compiled in: text is drawn
 # through DirectWrite and GDI (no FreeType), shaped by HarfBuzz; zlib (compressed resources)
-# is Debian's own MinGW-w64 build; no PNG, JPEG, GIF or ICO decoding and no Markdown (MD4C),
-# which the program never uses. PCRE2 stays: Qt 6.8.2's configure takes it as required even
-# where QRegularExpression is left out. Direct2D stays on, as without it the DirectWrite font
-# database does not build. Debian's tarball has no wintab, hence no tablet events.
+# is Debian's own MinGW-w64 build; no PNG, JPEG, GIF or ICO decoding, no Markdown (MD4C) and
+# no built-in MIME database (Apache Tika's), which the program never uses. PCRE2 stays: Qt
+# 6.8.2's configure takes it as required even where QRegularExpression is left out. Direct2D
+# stays on, as without it the DirectWrite font database does not build. Debian's tarball has no
+# wintab, hence no tablet events.
 options=(-release -opensource -confirm-license -xplatform win32-g++ -qt-host-path /usr
     -nomake examples -nomake tests
     -system-zlib -qt-harfbuzz -no-feature-freetype -no-libpng -no-libjpeg
     -no-gif -no-ico -qt-pcre
-    -no-libmd4c -no-fontconfig
+    -no-libmd4c -no-feature-mimetype-database -no-fontconfig
     -no-opengl -no-dbus -no-icu -no-feature-vulkan -no-feature-tabletevent
     -no-feature-network -no-feature-sql -no-feature-xml -no-feature-printsupport
     -no-feature-concurrent)

@@ -14,18 +14,19 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 compgen -G "$qt/sources/*.dll.txt" >/dev/null || { echo "FAIL: no $qt/sources/*.dll.txt" >&2; exit 1; }
 
 # Bundled in Qt's source tree, and never compiled into a shipped DLL: FreeType (text is drawn
-# through DirectWrite and GDI), PNG, JPEG and Markdown (never read), Qt's copy of zlib (Debian's
-# own zlib1.dll is used).
+# through DirectWrite and GDI), PNG, JPEG, Markdown and the MIME database (never read), Qt's
+# copy of zlib (Debian's own zlib1.dll is used).
 while IFS='|' read -r folder name; do
-    hits=$(grep -l "^src/3rdparty/$folder/" "$qt"/sources/*.dll.txt || true)
+    hits=$(grep -l "^$folder/" "$qt"/sources/*.dll.txt || true)
     [[ -z $hits ]] || fail "$name compiled into $(basename -a $hits | sed 's/\.txt$//' | paste -sd' ')"
     grep -qF -- "   - $name" <(tr -d '\r' <"$notices") && fail "the notices list $name"
 done <<'EOF'
-freetype|Freetype 2
-libpng|LibPNG
-libjpeg|LibJPEG-turbo
-md4c|MD4C
-zlib|Data Compression Library (zlib)
+src/3rdparty/freetype|Freetype 2
+src/3rdparty/libpng|LibPNG
+src/3rdparty/libjpeg|LibJPEG-turbo
+src/3rdparty/md4c|MD4C
+src/3rdparty/zlib|Data Compression Library (zlib)
+src/corelib/mimetypes/3rdparty|Apache Tika MimeType Definitions
 EOF
 
 # Kept, and named where they are: Qt itself, the HarfBuzz text shaper and double-conversion
