@@ -80,17 +80,18 @@ debian13_run() {
     # are gone with it and nothing stays mounted on the host.
     unshare --mount --propagation private -- bash -euc '
         dir=$1; shift
+        mount -t proc proc "$dir/proc"
+        mount --rbind /sys "$dir/sys"
+        mount --rbind /dev "$dir/dev"
+        mount -t tmpfs -o mode=1777 tmpfs "$dir/dev/shm"
+        mount -t tmpfs -o mode=1777 tmpfs "$dir/tmp"
+        # Shown folders go on top, so that one under /tmp (a clone there) is not hidden.
         while [[ $1 != -- ]]; do
             mkdir -p "$dir$1"
             mount --bind "$1" "$dir$1"
             shift
         done
         shift
-        mount -t proc proc "$dir/proc"
-        mount --rbind /sys "$dir/sys"
-        mount --rbind /dev "$dir/dev"
-        mount -t tmpfs -o mode=1777 tmpfs "$dir/dev/shm"
-        mount -t tmpfs -o mode=1777 tmpfs "$dir/tmp"
         exec chroot "$dir" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" LANG=C.UTF-8 \
             PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin CI="${CI:-}" "$@"
     ' debian13_run "$dir" "${debian13_binds[@]}" -- "$@"
