@@ -1,30 +1,43 @@
 #include "ui/about_dialog.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 
+#include <cmath>
+
 #include "ui/placement.h"
+#include "ui/text_room.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
 
 namespace vesmarot::ui {
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect rect,
-                  bool blackText) {
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect rect) {
     auto* label = Place(new QLabel(text, parent), name, rect);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
-    if (blackText) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        label->setPalette(palette);
-    }
     return label;
 }
 
+// Relative luminance (WCAG), to tell a light dialog from a dark one.
+double Luminance(const QColor& colour) {
+    const auto channel = [](double value) {
+        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) +
+           0.0722 * channel(rgb.blueF());
+}
+
 }  // namespace
+
+bool IsLightPalette(const QPalette& palette) {
+    return Luminance(palette.color(QPalette::Window)) >
+           Luminance(palette.color(QPalette::WindowText));
+}
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent, FixedFrame(Qt::Dialog)) {
     DesignWindow(this, "frmAbout", text::kAboutTitle, text::kAboutTitleSpoken,
@@ -34,15 +47,14 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent, FixedFrame(Qt::Dialo
     okButton_ = Place(new QPushButton(text::kOk, this), "cmdOK", TwipsRect(4245, 2625, 1260, 345));
     okButton_->setDefault(true);
     descriptionLabel_ =
-        MakeLabel(this, "lblMota", text::kDescriptionHeading, TwipsRect(105, 915, 5565, 960), true);
-    noteLabel_ =
-        MakeLabel(this, "lblChuy", text::kNoteHeading, TwipsRect(105, 2625, 3870, 720), true);
-    titleLabel_ = MakeLabel(this, "lblTitle", text::kAboutDesignedTitle,
-                            TwipsRect(105, 210, 5565, 270), true);
+        MakeLabel(this, "lblMota", text::kDescriptionHeading, TwipsRect(105, 915, 5565, 960));
+    noteLabel_ = MakeLabel(this, "lblChuy", text::kNoteHeading, TwipsRect(105, 2625, 3870, 720));
+    titleLabel_ =
+        MakeLabel(this, "lblTitle", text::kAboutDesignedTitle, TwipsRect(105, 210, 5565, 270));
     versionLabel_ =
-        MakeLabel(this, "lblVersion", text::kVersionLabel, TwipsRect(105, 570, 5565, 225), false);
-    authorLabel_ =
-        MakeLabel(this, "Label1", text::kAuthorLine, TwipsRect(105, 1995, 5580, 330), false);
+        MakeLabel(this, "lblVersion", text::kVersionLabel, TwipsRect(105, 570, 5565, 225));
+    authorLabel_ = MakeLabel(this, "Label1", text::kAuthorLine, TwipsRect(105, 1995, 5580, 330));
+    colourLabels();
 
     okButton_->setFocus(Qt::OtherFocusReason);
     connect(okButton_, &QPushButton::clicked, this, &AboutDialog::onOkClicked);
@@ -52,6 +64,25 @@ void AboutDialog::onLoad() {
     titleLabel_->setText(text::kAboutProgramTitle);
     descriptionLabel_->setText(text::HeadedText(text::kDescriptionHeading, text::kDescriptionBody));
     noteLabel_->setText(text::HeadedText(text::kNoteHeading, text::kNoteBody));
+    for (QLabel* label : {titleLabel_, descriptionLabel_, noteLabel_}) LetTextRunOn(label);
+}
+
+// The title, description and note are black on the light dialog they were designed for. On a
+// dark or dark contrast palette black would vanish, so there they take the palette's text colour.
+void AboutDialog::colourLabels() {
+    const QColor text = IsLightPalette(palette()) ? QColor(Qt::black)
+                                                  : palette().color(QPalette::WindowText);
+    for (QLabel* label : {titleLabel_, descriptionLabel_, noteLabel_}) {
+        QPalette labelPalette = label->palette();
+        if (labelPalette.color(QPalette::WindowText) == text) continue;
+        labelPalette.setColor(QPalette::WindowText, text);
+        label->setPalette(labelPalette);
+    }
+}
+
+void AboutDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) colourLabels();
 }
 
 void AboutDialog::reject() { onOkClicked(); }
@@ -60,11 +91,13 @@ void AboutDialog::onOkClicked() { emit dismissed(); }
 
 void AboutDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
-    // An etched separator between the author line and the note: grey, with white just below.
+    // An etched separator between the author line and the note: a groove with its lit edge just
+    // below, grey and white on a light dialog, the palette's own shadow and light on a dark one.
+    const bool light = IsLightPalette(palette());
     QPainter painter(this);
-    painter.setPen(QPen(QColor(128, 128, 128), 1));
+    painter.setPen(QPen(light ? QColor(128, 128, 128) : palette().color(QPalette::Shadow), 1));
     painter.drawLine(QPoint(Twips(90), Twips(2445)), QPoint(Twips(5654), Twips(2445)));
-    painter.setPen(QPen(Qt::white, 2));
+    painter.setPen(QPen(light ? QColor(Qt::white) : palette().color(QPalette::Light), 2));
     painter.drawLine(QPoint(Twips(105), Twips(2460)), QPoint(Twips(5654), Twips(2460)));
 }
 

@@ -12,6 +12,7 @@
 #include "ui/program_icon.h"
 #include "ui/regional_numbers.h"
 #include "ui/screen_reader_guide.h"
+#include "ui/text_room.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
 #include "ui/utf8_text.h"
@@ -27,16 +28,15 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 }
 
 // Read-only boxes the program writes: the user may still click in and copy from them.
-QLineEdit* MakeOutputBox(QWidget* parent, const char* name, const QString& text,
+OutputBox* MakeOutputBox(QWidget* parent, const char* name, const QString& text,
                          const QString& accessibleName, Qt::Alignment alignment, QRect rect) {
-    auto* box = Place(new QLineEdit(text, parent), name, rect);
+    auto* box = Place(new OutputBox(parent), name, rect);
     box->setAccessibleName(accessibleName);
     box->setReadOnly(true);
     box->setAlignment(alignment);
     box->setFocusPolicy(Qt::ClickFocus);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-    box->setPalette(palette);
+    KeepDesignedTextRoom(box);
+    box->showText(text);
     return box;
 }
 
@@ -50,6 +50,7 @@ InputField* MakeInputField(QWidget* parent, const char* name, const QString& tex
     field->setAccessibleDescription(spokenDescription);
     field->setToolTip(tooltip);
     field->setFocusPolicy(Qt::StrongFocus);
+    KeepDesignedTextRoom(field);
     return field;
 }
 
@@ -90,9 +91,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, FixedFrame(Qt::Window)
         Place(new QLabel(text::kNmaxCaption, this), "lblNmax", TwipsRect(945, 210, 540, 225));
     for (QLabel* label : {areaCaption_, optionsCaption_, nmaxCaption_}) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        // The caption may run on into the free space to its right rather than lose its end
-        // where the stand-in face is wider than the designed one.
-        label->resize(qMax(label->width(), label->sizeHint().width()), label->height());
+        LetTextRunOn(label);
     }
 
     connect(okButton_, &QPushButton::clicked, this, &MainWindow::onOkClicked);
@@ -179,7 +178,7 @@ void MainWindow::onOkClicked() {
     optionList_->showOptions(outcome.entries, outcome.area);
     // Nothing is drawn while the handler runs, so writing the count once shows exactly what
     // counting up entry by entry would.
-    statusBox_->setText(text::OptionCountText(optionList_->count()));
+    statusBox_->showText(text::OptionCountText(optionList_->count()));
     // The count is what the search answers: a screen reader reads it while the keyboard focus
     // stays in the field.
     screenReader_->readNow(statusBox_);
@@ -188,7 +187,7 @@ void MainWindow::onOkClicked() {
 void MainWindow::onResetClicked() {
     optionList_->clear();
     focusAndSelectAll(ReturnField::Area);
-    statusBox_->setText(text::kWaitingForInput);
+    statusBox_->showText(text::kWaitingForInput);
     providedAreaBox_->clear();
 }
 
@@ -203,7 +202,7 @@ void MainWindow::onOptionSelected() {
     const QByteArray entry = selected.front()->text().toUtf8();
     const std::optional<std::string> shown = engine::OptionEntryAreaText(
         std::string_view(entry.constData(), entry.size()), RegionalNumberSettings());
-    if (shown) providedAreaBox_->setText(ToQString(*shown));
+    if (shown) providedAreaBox_->showText(ToQString(*shown));
 }
 
 }  // namespace vesmarot::ui

@@ -12,6 +12,7 @@ namespace vesmarot::ui {
 
 class InputField;
 class OptionList;
+class OutputBox;
 class ScreenReaderGuide;
 
 // The main window (objectName "frmVesmarot"): the two inputs, the option list, the status line
@@ -56,9 +57,9 @@ class MainWindow : public QWidget {
     QPushButton* aboutButton_;
     QLabel* optionsCaption_;
     OptionList* optionList_;
-    QLineEdit* statusBox_;
+    OutputBox* statusBox_;
     QLabel* picture_;
-    QLineEdit* providedAreaBox_;
+    OutputBox* providedAreaBox_;
     QLabel* nmaxCaption_;
     ScreenReaderGuide* screenReader_;
 };

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "ui/placement.h"
+#include "ui/text_room.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
 
@@ -71,6 +72,7 @@ MessageDialog::MessageDialog(Message message, QWidget* parent)
                           TwipsRect(105, 210, 2955, design.labelHeight));
     messageLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     messageLabel_->setWordWrap(true);
+    LetTextRunOn(messageLabel_);
 
     okButton_ = Place(new QPushButton(text::kOk, this), "cmdOK",
                       TwipsRect(945, design.buttonTop, 1275, 330));

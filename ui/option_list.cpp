@@ -74,7 +74,9 @@ void PrepareSelectedRowTheme(QListWidget* list) {
 OptionList::OptionList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSortingEnabled(false);
-    setUniformItemSizes(true);
+    // Each option as wide as its own text: with uniform sizes Qt would take one sample's width
+    // for all and cut the longer entries of a large Nmax short. The list scrolls sideways instead.
+    setUniformItemSizes(false);
     setItemDelegate(new PhiDelegate(this));
 #ifdef Q_OS_WIN
     PrepareSelectedRowTheme(this);

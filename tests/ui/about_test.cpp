@@ -63,6 +63,35 @@ class AboutTest : public test::WindowTest {
         QCOMPARE(field("txtNmax")->text(), QStringLiteral("12"));
     }
 
+    // The three labels designed black stay black on a light dialog and take the palette's text
+    // colour on a dark one, where black could not be read.
+    void headingsReadableOnEveryPalette_data() {
+        QTest::addColumn<QString>("palette");
+        QTest::addColumn<QColor>("expected");
+        QTest::newRow("light contrast theme") << "desert" << QColor(Qt::black);
+        QTest::newRow("dark desktop") << "breeze-dark" << QColor(252, 252, 252);
+        QTest::newRow("dark contrast theme") << "night-sky" << QColor(Qt::white);
+    }
+    void headingsReadableOnEveryPalette() {
+        QFETCH(QString, palette);
+        QFETCH(QColor, expected);
+        const QPalette before = QApplication::palette();
+        QApplication::setPalette(test::TestPalette(palette));
+        QVERIFY(click(control("cmdAbout")));
+        QWidget* about = window("frmAbout");
+        QVERIFY(about);
+        for (const char* name : {"lblTitle", "lblMota", "lblChuy"}) {
+            QLabel* label = control<QLabel>(name, about);
+            QCOMPARE(label->palette().color(label->foregroundRole()), expected);
+        }
+        // A desktop turning light again while the dialog is open turns the headings black. (Qt
+        // hands a new application palette on to the windows only in a running event loop.)
+        about->setPalette(test::DesertPalette());
+        QCOMPARE(control<QLabel>("lblTitle", about)->palette().color(QPalette::WindowText),
+                 QColor(Qt::black));
+        QApplication::setPalette(before);
+    }
+
     void reopensCentredWithItsTexts() {
         const QRect screen = mainWindow()->screen()->geometry();
         for (int showing = 0; showing < 2; ++showing) {

@@ -4,10 +4,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyleHints>
 #include <QtTest>
 #include <memory>
 
 #include "app/shell.h"
+#include "tests/ui/palettes.h"
 #include "ui/main_window.h"
 
 namespace vesmarot::test {
@@ -106,12 +108,37 @@ class WindowTest : public QObject {
 #else
 #define VESMAROT_DEFAULT_PLATFORM "offscreen"
 #endif
-#define VESMAROT_WINDOW_TEST_MAIN(TestClass)                       \
-    int main(int argc, char* argv[]) {                             \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {      \
-            qputenv("QT_QPA_PLATFORM", VESMAROT_DEFAULT_PLATFORM); \
-        }                                                          \
-        QApplication application(argc, argv);                      \
-        TestClass test;                                            \
-        return QTest::qExec(&test, argc, argv);                    \
+
+namespace vesmarot::test {
+
+// Before the application: the platform, and a display scale from VESMAROT_TEST_SCALE (a name
+// Wine passes on, where it keeps QT_SCALE_FACTOR from a Windows program).
+inline void PrepareTestPlatform() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", VESMAROT_DEFAULT_PLATFORM);
+    if (!qEnvironmentVariableIsEmpty("VESMAROT_TEST_SCALE"))
+        qputenv("QT_SCALE_FACTOR", qgetenv("VESMAROT_TEST_SCALE"));
+}
+
+// After it: the palette a desktop would give, named by VESMAROT_TEST_PALETTE, as a dark or
+// contrast theme does (on Qt 6.8 and later the dark colour scheme is asked for as well).
+inline void ApplyTestPalette() {
+    const QString name = qEnvironmentVariable("VESMAROT_TEST_PALETTE");
+    if (name.isEmpty()) return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (name != QLatin1String("desert"))
+        QGuiApplication::styleHints()->setColorScheme(Qt::ColorScheme::Dark);
+#endif
+    QApplication::setPalette(TestPalette(name));
+}
+
+}  // namespace vesmarot::test
+
+#define VESMAROT_WINDOW_TEST_MAIN(TestClass)      \
+    int main(int argc, char* argv[]) {            \
+        vesmarot::test::PrepareTestPlatform();    \
+        QApplication application(argc, argv);     \
+        vesmarot::test::ApplyTestPalette();       \
+        TestClass test;                           \
+        return QTest::qExec(&test, argc, argv);   \
     }
