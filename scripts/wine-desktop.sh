@@ -1,5 +1,6 @@
 # Sourced by the Windows checks (needs $wine, the Wine loader): a fresh Wine prefix in a scratch
-# folder, shown on a private Xvfb with a window manager as on any desktop (without one, Wine's
+# folder, in the look named by $VESMAROT_WINE_LOOK (scripts/wine-prefix.sh; Windows 10, light, unless
+# set), shown on a private Xvfb with a window manager as on any desktop (without one, Wine's
 # windows never get the keyboard). Sets $scratch, $wineserver, WINEPREFIX and DISPLAY; processes
 # added to $pids and the prefix's server are ended, and the scratch folder removed, on exit.
 wineserver=$(dirname "$wine")/wineserver
@@ -17,5 +18,5 @@ source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 start_xvfb
 openbox >/dev/null 2>&1 &
 pids+=($!)
-"$wine" wineboot -i >/dev/null 2>&1
-"$wineserver" -w
+source "$(dirname "${BASH_SOURCE[0]}")/wine-prefix.sh"
+wine_prefix_make "$WINEPREFIX" "${VESMAROT_WINE_LOOK:-win10}"

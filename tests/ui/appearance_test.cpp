@@ -62,15 +62,24 @@ Fit LineEditFit(const QLineEdit* box, const QString& text) {
             QSize(TextWidth(box->font(), text) + 1, box->fontMetrics().height())};
 }
 
+// A button draws its caption centred on its contents rect and does not clip it there: the caption
+// is whole while it fits inside the button's frame, and centred in the contents rect it always
+// keeps as much room on either side.
 Fit ButtonFit(const QPushButton* button) {
     QStyleOptionButton option;
     option.initFrom(button);
     option.text = button->text();
     if (button->isDefault()) option.features |= QStyleOptionButton::DefaultButton;
+    const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, button);
+    const QRect inside = button->rect().adjusted(frame, frame, -frame, -frame);
     const QRect contents =
         button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    const int room = 2 * qMin(contents.center().x() - inside.left(),
+                              inside.right() - contents.center().x()) + 1;
+    const int height = 2 * qMin(contents.center().y() - inside.top(),
+                                inside.bottom() - contents.center().y()) + 1;
     const QSize needs(TextWidth(button->font(), button->text()), button->fontMetrics().height());
-    return {{}, button->text(), contents.size(), needs};
+    return {{}, button->text(), QSize(room, height), needs};
 }
 
 // A label breaks its text at word boundaries and line feeds within its contents rect.
@@ -287,6 +296,11 @@ class AppearanceTest : public test::WindowTest {
 
         const QString style = QApplication::style()->name();
         const qreal scale = shown->devicePixelRatioF();
+        qInfo().noquote() << QStringLiteral("style %1, scale %2, face %3, %4 px")
+                                 .arg(style)
+                                 .arg(scale)
+                                 .arg(QFontInfo(shown->font()).family())
+                                 .arg(QFontInfo(shown->font()).pixelSize());
         QStringList misfits;
         for (const Fit& fit : FitsOf(shown)) {
             qInfo().noquote() << QStringLiteral("%1 @%2 | %3 | %4 | room %5x%6 | needs %7x%8")
