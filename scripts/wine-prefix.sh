@@ -11,9 +11,11 @@ wine_prefix_make() {
     rm -rf "$prefix"
     local env=(WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=")
     env "${env[@]}" "$wine" wineboot -i >/dev/null 2>&1
-    # Debian 12's fonts-liberation2 holds them; on Debian 13 it brings fonts-liberation, which does.
-    find /usr/share/fonts -name 'LiberationSans-*.ttf' -exec cp -t "$prefix/drive_c/windows/Fonts/" {} +
-    local reg=$prefix/drive_c/look.reg light=1 version=win10 style face
+    # Debian 12's fonts-liberation2 holds it; on Debian 13 it brings fonts-liberation, which does.
+    # The regular face only, the program's one: with the others beside it, Wine's DirectWrite
+    # handed Qt the bold italic for it.
+    find /usr/share/fonts -name 'LiberationSans-Regular.ttf' -exec cp -t "$prefix/drive_c/windows/Fonts/" {} +
+    local reg=$prefix/drive_c/look.reg light=1 version=win10
     case $look in
         win10) ;;
         win11-light) version=win11 ;;
@@ -23,13 +25,7 @@ wine_prefix_make() {
     {
         printf 'REGEDIT4\n\n'
         printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts]\n'
-        for face in "$prefix"/drive_c/windows/Fonts/LiberationSans-*.ttf; do
-            face=$(basename "$face")
-            style=${face#LiberationSans-}
-            style=${style%.ttf}
-            [[ $style == Regular ]] && style= || style=" $style"
-            printf '"Liberation Sans%s (TrueType)"="%s"\n' "$style" "$face"
-        done
+        printf '"Liberation Sans (TrueType)"="LiberationSans-Regular.ttf"\n'
         printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\n"Arial"="Liberation Sans"\n'
         printf '\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize]\n'
         printf '"AppsUseLightTheme"=dword:%08x\n"SystemUsesLightTheme"=dword:%08x\n' "$light" "$light"

@@ -92,12 +92,18 @@ void AboutDialog::onOkClicked() { emit dismissed(); }
 void AboutDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     // An etched separator between the author line and the note: a groove with its lit edge just
-    // below, grey and white on a light dialog, the palette's own shadow and light on a dark one.
+    // below, grey and white on a light dialog. On a dark one white would be a bright stripe: the
+    // groove takes the palette's shadow and the edge a third of the way from the window's colour
+    // to the palette's light, so it stays an etched line.
     const bool light = IsLightPalette(palette());
+    const QColor window = palette().color(QPalette::Window);
+    const QColor lit = palette().color(QPalette::Light);
+    const QColor edge((2 * window.red() + lit.red()) / 3, (2 * window.green() + lit.green()) / 3,
+                      (2 * window.blue() + lit.blue()) / 3);
     QPainter painter(this);
     painter.setPen(QPen(light ? QColor(128, 128, 128) : palette().color(QPalette::Shadow), 1));
     painter.drawLine(QPoint(Twips(90), Twips(2445)), QPoint(Twips(5654), Twips(2445)));
-    painter.setPen(QPen(light ? QColor(Qt::white) : palette().color(QPalette::Light), 2));
+    painter.setPen(QPen(light ? QColor(Qt::white) : edge, 2));
     painter.drawLine(QPoint(Twips(105), Twips(2460)), QPoint(Twips(5654), Twips(2460)));
 }
 
