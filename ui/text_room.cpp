@@ -16,19 +16,6 @@ constexpr int kDesignedFrame = 2;
 // style.
 constexpr int kBoxMarginX = 2;
 
-// The rect the style leaves for a box's contents, before the box's own text margins.
-QRect StyleContentsRect(const QLineEdit* box) {
-    QStyleOptionFrame option;
-    option.initFrom(box);
-    option.rect = box->rect();
-    option.lineWidth = box->hasFrame()
-                           ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box)
-                           : 0;
-    option.state |= QStyle::State_Sunken;
-    if (box->isReadOnly()) option.state |= QStyle::State_ReadOnly;
-    return box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
-}
-
 // The width a text takes in `font` with the ink that overhangs its advance, and a pixel for the
 // caret that QLineEdit keeps after it.
 qreal TextWidth(const QFont& font, const QString& text) {
@@ -61,6 +48,18 @@ class DesignedTextRoom : public QObject {
 };
 
 }  // namespace
+
+QRect StyleContentsRect(const QLineEdit* box) {
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.rect = box->rect();
+    option.lineWidth = box->hasFrame()
+                           ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box)
+                           : 0;
+    option.state |= QStyle::State_Sunken;
+    if (box->isReadOnly()) option.state |= QStyle::State_ReadOnly;
+    return box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+}
 
 void KeepDesignedTextRoom(QLineEdit* box) {
     ApplyDesignedTextRoom(box);

@@ -6,6 +6,9 @@ class QLabel;
 
 namespace vesmarot::ui {
 
+// The rect the style leaves for a text box's contents, before the box's own text margins.
+QRect StyleContentsRect(const QLineEdit* box);
+
 // Gives a text box back the room for text that the 96-dpi layout was designed with: a style that
 // pads its boxes more than a sunken 2-pixel frame does (Windows 11's does) gets that padding
 // taken off again through the text margins. The box's outer size stays as designed. Follows the

@@ -6,13 +6,13 @@
 #include <QtMath>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QStyleOptionFrame>
 
 #include "engine/option_entry.h"
 #include "engine/option_search.h"
 #include "tests/ui/window_test.h"
 #include "ui/fonts.h"
 #include "ui/regional_numbers.h"
+#include "ui/text_room.h"
 
 using namespace vesmarot;
 
@@ -35,18 +35,7 @@ struct Fit {
 // a pixel for the caret, fits the style's contents rect less the text margins and the box's own
 // margins (2 pixels a side, 1 above and below).
 QRect LineEditTextRoom(const QLineEdit* box) {
-    QStyleOptionFrame option;
-    option.initFrom(box);
-    option.rect = box->rect();
-    option.lineWidth = box->hasFrame()
-                           ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box)
-                           : 0;
-    option.state |= QStyle::State_Sunken;
-    if (box->isReadOnly()) option.state |= QStyle::State_ReadOnly;
-    return box->style()
-        ->subElementRect(QStyle::SE_LineEditContents, &option, box)
-        .marginsRemoved(box->textMargins())
-        .adjusted(2, 1, -2, -1);
+    return ui::StyleContentsRect(box).marginsRemoved(box->textMargins()).adjusted(2, 1, -2, -1);
 }
 
 int TextWidth(const QFont& font, const QString& text) {
