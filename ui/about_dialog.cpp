@@ -5,8 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include <cmath>
-
+#include "ui/palette_tone.h"
 #include "ui/placement.h"
 #include "ui/text_room.h"
 #include "ui/texts.h"
@@ -22,22 +21,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
     return label;
 }
 
-// Relative luminance (WCAG), to tell a light dialog from a dark one.
-double Luminance(const QColor& colour) {
-    const auto channel = [](double value) {
-        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-    };
-    const QColor rgb = colour.toRgb();
-    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) +
-           0.0722 * channel(rgb.blueF());
-}
-
 }  // namespace
-
-bool IsLightPalette(const QPalette& palette) {
-    return Luminance(palette.color(QPalette::Window)) >
-           Luminance(palette.color(QPalette::WindowText));
-}
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent, FixedFrame(Qt::Dialog)) {
     DesignWindow(this, "frmAbout", text::kAboutTitle, text::kAboutTitleSpoken,

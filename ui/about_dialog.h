@@ -7,9 +7,6 @@ class QPushButton;
 
 namespace vesmarot::ui {
 
-// Whether a palette draws dark text on a light window, as the designed dialogs do.
-bool IsLightPalette(const QPalette& palette);
-
 // The About dialog (objectName "frmAbout"): title, version, description, author and a note. OK,
 // Enter, Esc and the close box all leave it the same way.
 class AboutDialog : public QDialog {

@@ -35,7 +35,6 @@ OutputBox* MakeOutputBox(QWidget* parent, const char* name, const QString& text,
     box->setReadOnly(true);
     box->setAlignment(alignment);
     box->setFocusPolicy(Qt::ClickFocus);
-    KeepDesignedTextRoom(box);
     box->showText(text);
     return box;
 }

@@ -53,9 +53,8 @@ QRect StyleContentsRect(const QLineEdit* box) {
     QStyleOptionFrame option;
     option.initFrom(box);
     option.rect = box->rect();
-    option.lineWidth = box->hasFrame()
-                           ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box)
-                           : 0;
+    option.lineWidth =
+        box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
     option.state |= QStyle::State_Sunken;
     if (box->isReadOnly()) option.state |= QStyle::State_ReadOnly;
     return box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
@@ -66,12 +65,15 @@ void KeepDesignedTextRoom(QLineEdit* box) {
     box->installEventFilter(new DesignedTextRoom(box));
 }
 
+OutputBox::OutputBox(QWidget* parent) : QLineEdit(parent) {
+    takeWindowColour();
+    KeepDesignedTextRoom(this);
+}
+
 void OutputBox::showText(const QString& text) {
     setText(text);
     fitText();
 }
-
-OutputBox::OutputBox(QWidget* parent) : QLineEdit(parent) { takeWindowColour(); }
 
 void OutputBox::takeWindowColour() {
     QPalette palette = this->palette();
@@ -93,7 +95,8 @@ bool OutputBox::event(QEvent* event) {
 void OutputBox::fitText() {
     QFont fitted = font();
     fitted.setLetterSpacing(QFont::AbsoluteSpacing, 0);
-    const int room = StyleContentsRect(this).marginsRemoved(textMargins()).width() - 2 * kBoxMarginX;
+    const int room =
+        StyleContentsRect(this).marginsRemoved(textMargins()).width() - 2 * kBoxMarginX;
     const QString shown = text();
     // Every letter gives up the same sliver, a twentieth of a pixel at a time, and never more
     // than a pixel: tighter still would be harder to read than a cut text.
@@ -108,11 +111,11 @@ void OutputBox::fitText() {
 
 void LetTextRunOn(QLabel* label) {
     if (label->wordWrap()) {
-        const int needed = label->fontMetrics()
-                               .boundingRect(label->contentsRect(),
-                                             int(label->alignment()) | Qt::TextWordWrap,
-                                             label->text())
-                               .height();
+        const int needed =
+            label->fontMetrics()
+                .boundingRect(label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap,
+                              label->text())
+                .height();
         const int margins = label->height() - label->contentsRect().height();
         if (needed + margins > label->height()) label->resize(label->width(), needed + margins);
     } else if (label->sizeHint().width() > label->width()) {

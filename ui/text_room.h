@@ -16,9 +16,9 @@ QRect StyleContentsRect(const QLineEdit* box);
 void KeepDesignedTextRoom(QLineEdit* box);
 
 // A box the program writes and the user only reads: the status line and the selected option's
-// area, on the window's own colour. Shows every text it is given from its first letter, and
-// whole: where a value is wider than the box (a three-digit count in a wide face), its letters
-// are set just close enough to fit rather than lose its first or last ones.
+// area, on the window's own colour and with the designed text room. Shows every text it is given
+// from its first letter, and whole: where a value is wider than the box (a three-digit count in a
+// wide face), its letters are set just close enough to fit rather than lose its first or last ones.
 class OutputBox : public QLineEdit {
     Q_OBJECT
   public:

@@ -3,9 +3,9 @@
 // style, scale and palette; each run prints its table of rooms and needs.
 #include <QAbstractItemDelegate>
 #include <QLabel>
-#include <QtMath>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QtMath>
 
 #include "engine/option_entry.h"
 #include "engine/option_search.h"
@@ -47,7 +47,9 @@ int TextWidth(const QFont& font, const QString& text) {
 }
 
 Fit LineEditFit(const QLineEdit* box, const QString& text) {
-    return {{}, text, LineEditTextRoom(box).size(),
+    return {{},
+            text,
+            LineEditTextRoom(box).size(),
             QSize(TextWidth(box->font(), text) + 1, box->fontMetrics().height())};
 }
 
@@ -63,10 +65,10 @@ Fit ButtonFit(const QPushButton* button) {
     const QRect inside = button->rect().adjusted(frame, frame, -frame, -frame);
     const QRect contents =
         button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-    const int room = 2 * qMin(contents.center().x() - inside.left(),
-                              inside.right() - contents.center().x()) + 1;
-    const int height = 2 * qMin(contents.center().y() - inside.top(),
-                                inside.bottom() - contents.center().y()) + 1;
+    const int room =
+        2 * qMin(contents.center().x() - inside.left(), inside.right() - contents.center().x()) + 1;
+    const int height =
+        2 * qMin(contents.center().y() - inside.top(), inside.bottom() - contents.center().y()) + 1;
     const QSize needs(TextWidth(button->font(), button->text()), button->fontMetrics().height());
     return {{}, button->text(), QSize(room, height), needs};
 }
@@ -133,7 +135,8 @@ Extremes FindExtremes(const QFont& font) {
     for (int quarters = 1; quarters <= 400; ++quarters) {
         const QString area =
             quarters == 400 ? QStringLiteral("99.999") : QString::number(quarters / 4.0);
-        const QString typed = QString(area).replace(QLatin1Char('.'), QLocale::system().decimalPoint());
+        const QString typed =
+            QString(area).replace(QLatin1Char('.'), QLocale::system().decimalPoint());
         const engine::SearchOutcome outcome =
             engine::SearchOptions(Utf8(nmax), Utf8(typed), settings);
         if (outcome.kind != engine::SearchKind::OptionsFound) continue;
@@ -175,7 +178,8 @@ QList<Contrast> ContrastsOf(const QWidget* window) {
     const QColor backdrop = window->palette().color(window->backgroundRole());
     for (const QLabel* label : window->findChildren<QLabel*>()) {
         if (!label->text().isEmpty())
-            found << Contrast{name(label), label->palette().color(label->foregroundRole()), backdrop};
+            found << Contrast{name(label), label->palette().color(label->foregroundRole()),
+                              backdrop};
     }
     for (const QLineEdit* box : window->findChildren<QLineEdit*>()) {
         found << Contrast{name(box), box->palette().color(QPalette::Text),
@@ -209,7 +213,8 @@ class AppearanceTest : public test::WindowTest {
     void everyTextStandsOutFromItsBackground_data() {
         QTest::addColumn<QString>("palette");
         QTest::newRow("platform") << QString();
-        for (const QString& name : test::TestPaletteNames()) QTest::newRow(qPrintable(name)) << name;
+        for (const QString& name : test::TestPaletteNames())
+            QTest::newRow(qPrintable(name)) << name;
     }
     void everyTextStandsOutFromItsBackground() {
         QFETCH(QString, palette);
@@ -222,7 +227,8 @@ class AppearanceTest : public test::WindowTest {
         list()->setCurrentRow(1);
         QList<Contrast> contrasts = ContrastsOf(mainWindow());
         for (const char* opener : {"cmdAbout", "cdmOK"}) {
-            if (QLatin1String(opener) == QLatin1String("cdmOK")) typeInto(field("txtDientich"), "x");
+            if (QLatin1String(opener) == QLatin1String("cdmOK"))
+                typeInto(field("txtDientich"), "x");
             QVERIFY(click(control(QLatin1String(opener))));
             QTRY_VERIFY(QApplication::activeWindow() != mainWindow());
             QWidget* dialog = QApplication::activeWindow();
@@ -245,9 +251,9 @@ class AppearanceTest : public test::WindowTest {
 
     void everyTextFitsItsControl_data() {
         QTest::addColumn<QString>("state");
-        for (const char* state : {"waiting", "frmLoi", "frmLoiNmax", "frmKhongthayPA", "frmAbout",
-                                  "most options", "widest area", "widest option",
-                                  "widest provided area"})
+        for (const char* state :
+             {"waiting", "frmLoi", "frmLoiNmax", "frmKhongthayPA", "frmAbout", "most options",
+              "widest area", "widest option", "widest provided area"})
             QTest::newRow(state) << QString::fromLatin1(state);
     }
     void everyTextFitsItsControl() {
@@ -279,8 +285,9 @@ class AppearanceTest : public test::WindowTest {
         QTRY_VERIFY(window(windowName) && QApplication::activeWindow() == window(windowName));
         QWidget* shown = window(windowName);
         if (state == QLatin1String("widest option"))
-            QVERIFY(list()->findItems(QString(extremes.widestEntry).replace(QChar(0x03C6), 'f'),
-                                      Qt::MatchExactly)
+            QVERIFY(list()
+                        ->findItems(QString(extremes.widestEntry).replace(QChar(0x03C6), 'f'),
+                                    Qt::MatchExactly)
                         .size() == 1);
 
         const QString style = QApplication::style()->name();

@@ -4,7 +4,9 @@
 #include <QPalette>
 #include <QString>
 #include <QStringList>
-#include <cmath>
+#include <algorithm>
+
+#include "ui/palette_tone.h"
 
 // Palettes the program may be given by a desktop, built the way the platforms build them from
 // their colour schemes, and WCAG's contrast between two colours.
@@ -59,17 +61,9 @@ inline QPalette TestPalette(const QString& name) {
     return BreezeDarkPalette();
 }
 
-// WCAG 2.2 relative luminance and contrast ratio.
-inline double RelativeLuminance(const QColor& colour) {
-    const auto channel = [](double value) {
-        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-    };
-    const QColor rgb = colour.toRgb();
-    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) +
-           0.0722 * channel(rgb.blueF());
-}
+// WCAG 2.2 contrast ratio.
 inline double ContrastRatio(const QColor& a, const QColor& b) {
-    const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
+    const double la = ui::RelativeLuminance(a), lb = ui::RelativeLuminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
