@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the .deb (or takes the one given), unpacks it into a scratch root and starts the packaged
 # program under Xvfb as a user would: its window "Vesmarot" must come up, and Esc must end it.
-#   check_deb.sh BUILD_DIR | PACKAGE.deb
+#   check_deb.sh BUILD_DIR|PACKAGE.deb VERSION
 set -euo pipefail
 build=$1
+version=$2
 scratch=$(mktemp -d)
 pids=()
 cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; rm -rf "$scratch"; }
@@ -15,15 +16,15 @@ if [[ $build == *.deb ]]; then
 else
     (cd "$build" && cpack -G DEB -B "$scratch/out" >/dev/null)
 fi
-deb=("$scratch"/out/vesmarot_1.0.0.3_*.deb)
-[[ -f "${deb[0]}" ]] || { echo "no vesmarot_1.0.0.3 package was built"; exit 1; }
+deb=("$scratch"/out/vesmarot_"$version"_*.deb)
+[[ -f "${deb[0]}" ]] || { echo "no vesmarot_$version package was built"; exit 1; }
 
 depends=$(dpkg-deb -f "${deb[0]}" Depends)
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation2; do
     grep -q "$needed" <<<"$depends" || { echo "Depends lacks $needed: $depends"; exit 1; }
 done
 [[ $(dpkg-deb -f "${deb[0]}" Package) == vesmarot ]] || { echo "package name"; exit 1; }
-[[ $(dpkg-deb -f "${deb[0]}" Version) == 1.0.0.3 ]] || { echo "package version"; exit 1; }
+[[ $(dpkg-deb -f "${deb[0]}" Version) == "$version" ]] || { echo "package version"; exit 1; }
 
 dpkg-deb -x "${deb[0]}" "$scratch/root"
 program="$scratch/root/usr/bin/vesmarot"

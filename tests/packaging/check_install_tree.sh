@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the build into a staging root and checks that the desktop finds everything where it
 # looks: program, desktop entry, theme icons and AppStream metadata, all valid.
+#   check_install_tree.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$1
+version=$2
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 
@@ -32,7 +34,7 @@ desktop-file-validate "$root/share/applications/vesmarot.desktop" || fail=1
 appstreamcli validate --no-net "${metainfo[@]}" || fail=1
 grep -q '^Exec=vesmarot$' "$root/share/applications/vesmarot.desktop" || { echo "Exec"; fail=1; }
 grep -q '^Icon=vesmarot$' "$root/share/applications/vesmarot.desktop" || { echo "Icon"; fail=1; }
-grep -q '<release version="1.0.0.3"' "${metainfo[@]}" || { echo "metadata version"; fail=1; }
+grep -q "<release version=\"$version\"" "${metainfo[@]}" || { echo "metadata version"; fail=1; }
 
 [[ $fail -eq 0 ]] && echo "install tree: all in place and valid"
 exit $fail
