@@ -3,6 +3,7 @@
 #include "app/platform_choice.h"
 #include "app/shell.h"
 #include "ui/program_icon.h"
+#include "ui/utf8_text.h"
 
 namespace {
 
@@ -14,11 +15,9 @@ void ChooseWindowSystem() {
     const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
     const QByteArray x11 = qgetenv("DISPLAY");
     const QByteArray type = qgetenv("XDG_SESSION_TYPE");
-    const auto view = [](const QByteArray& bytes) {
-        return std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    };
-    const std::string chosen =
-        vesmarot::app::PreferredPlatform({view(platform), view(wayland), view(x11), view(type)});
+    using vesmarot::ui::ByteView;
+    const std::string chosen = vesmarot::app::PreferredPlatform(
+        {ByteView(platform), ByteView(wayland), ByteView(x11), ByteView(type)});
     if (!chosen.empty()) qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(chosen));
 #endif
 }

@@ -155,9 +155,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 void MainWindow::onOkClicked() {
     const QByteArray nmax = nmaxField_->text().toUtf8();
     const QByteArray area = areaField_->text().toUtf8();
-    const engine::SearchOutcome outcome = engine::SearchOptions(
-        std::string_view(nmax.constData(), nmax.size()),
-        std::string_view(area.constData(), area.size()), RegionalNumberSettings());
+    const engine::SearchOutcome outcome =
+        engine::SearchOptions(ByteView(nmax), ByteView(area), RegionalNumberSettings());
 
     if (outcome.kind == engine::SearchKind::BadNmax) {
         emit messageRequested(Message::BadNmax);
@@ -199,8 +198,8 @@ void MainWindow::onOptionSelected() {
     // Clearing or refilling the list can report a selection change with nothing selected.
     if (selected.isEmpty()) return;
     const QByteArray entry = selected.front()->text().toUtf8();
-    const std::optional<std::string> shown = engine::OptionEntryAreaText(
-        std::string_view(entry.constData(), entry.size()), RegionalNumberSettings());
+    const std::optional<std::string> shown =
+        engine::OptionEntryAreaText(ByteView(entry), RegionalNumberSettings());
     if (shown) providedAreaBox_->showText(ToQString(*shown));
 }
 

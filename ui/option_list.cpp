@@ -41,7 +41,7 @@ class OptionItem : public QListWidgetItem {
     // "6.032 cm² (+20.6 %)" in the user's decimals; empty for an entry that has no area.
     QString detail() const {
         const QByteArray utf8 = text().toUtf8();
-        const std::string_view entry(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+        const std::string_view entry = ByteView(utf8);
         const engine::NumberSettings settings = RegionalNumberSettings();
         const auto area = engine::OptionEntryAreaText(entry, settings);
         const auto excess = engine::OptionEntryExcessText(entry, requiredArea_, settings);

@@ -8,9 +8,6 @@ using namespace vesmarot;
 class AboutTest : public test::WindowTest {
     Q_OBJECT
   private slots:
-    void init() { startProgram(); }
-    void cleanup() { stopProgram(); }
-
     void showsTheProgramsTexts() {
         QVERIFY(click(control("cmdAbout")));
         QWidget* about = window("frmAbout");

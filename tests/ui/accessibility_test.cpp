@@ -17,9 +17,6 @@ QAccessibleInterface* Accessible(QObject* object) {
 class AccessibilityTest : public test::WindowTest {
     Q_OBJECT
   private slots:
-    void init() { startProgram(); }
-    void cleanup() { stopProgram(); }
-
     void mainWindowIsAWindowWithItsTitle() {
         QAccessibleInterface* main = Accessible(mainWindow());
         QVERIFY(main);

@@ -203,7 +203,6 @@ class AppearanceTest : public test::WindowTest {
         startPalette_ = QApplication::palette();
         extremes_ = FindExtremes(ui::WindowFont());
     }
-    void init() { startProgram(); }
     void cleanup() {
         stopProgram();
         QApplication::setPalette(startPalette_);

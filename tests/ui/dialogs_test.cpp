@@ -16,9 +16,6 @@ Q_DECLARE_METATYPE(Leave)
 class DialogsTest : public test::WindowTest {
     Q_OBJECT
   private slots:
-    void init() { startProgram(); }
-    void cleanup() { stopProgram(); }
-
     void reportsAndLeadsBack_data() {
         QTest::addColumn<QString>("nmax");
         QTest::addColumn<QString>("area");

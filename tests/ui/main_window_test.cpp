@@ -9,9 +9,6 @@ using namespace vesmarot;
 class MainWindowTest : public test::WindowTest {
     Q_OBJECT
   private slots:
-    void init() { startProgram(); }
-    void cleanup() { stopProgram(); }
-
     void startsWithTheDesignedWindow() {
         QWidget* main = window(QStringLiteral("frmVesmarot"));
         QVERIFY(main);

@@ -28,8 +28,6 @@ QByteArray Utf8(const QString& text) { return text.toUtf8(); }
 class MonkeyTest : public test::WindowTest {
     Q_OBJECT
   private slots:
-    void cleanup() { stopProgram(); }
-
     void randomUseKeepsEveryPromise() {
         const quint32 seed = qEnvironmentVariableIsSet("VESMAROT_MONKEY_SEED")
                                  ? quint32(qEnvironmentVariableIntValue("VESMAROT_MONKEY_SEED"))
@@ -38,7 +36,6 @@ class MonkeyTest : public test::WindowTest {
                               ? qEnvironmentVariableIntValue("VESMAROT_MONKEY_STEPS")
                               : 3000;
         random_.seed(seed);
-        startProgram();
         QElapsedTimer timer;
         timer.start();
         for (step_ = 0; step_ < steps; ++step_) {

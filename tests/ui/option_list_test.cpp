@@ -22,9 +22,6 @@ Q_DECLARE_METATYPE(Before)
 class OptionListTest : public test::WindowTest {
     Q_OBJECT
   private slots:
-    void init() { startProgram(); }
-    void cleanup() { stopProgram(); }
-
     void arrowsInAFieldWalkTheOptions_data() {
         QTest::addColumn<Before>("before");
         QTest::addColumn<QString>("from");

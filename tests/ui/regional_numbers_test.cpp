@@ -11,8 +11,6 @@ class RegionalNumbersTest : public test::WindowTest {
             QSKIP("the system locale has no decimal comma");
         }
     }
-    void init() { startProgram(); }
-    void cleanup() { stopProgram(); }
 
     void readsAndWritesTheDecimalComma_data() {
         QTest::addColumn<QString>("area");

@@ -53,7 +53,6 @@ class ScreenReaderEventsTest : public test::WindowTest {
         startProgram();
         Told().clear();
     }
-    void cleanup() { stopProgram(); }
 
     void readerFollowsTheWork_data() {
         QTest::addColumn<QString>("keys");  // pressed in turn where the keyboard focus is

@@ -18,6 +18,12 @@ namespace vesmarot::test {
 // names, as a user (or an accessibility tool) sees them.
 class WindowTest : public QObject {
     Q_OBJECT
+  protected slots:
+    // QtTest runs these around each test function; a suite that needs more around them declares
+    // its own and calls startProgram() and stopProgram() itself.
+    void init() { startProgram(); }
+    void cleanup() { stopProgram(); }
+
   protected:
     // A fresh program per test: no state leaks from one test into the next.
     void startProgram() {
