@@ -5,7 +5,7 @@
 
 #include "app/centring.h"
 #include "ui/about_dialog.h"
-#include "ui/accessible_roles.h"
+#include "ui/accessibility/accessible_factory.h"
 #include "ui/main_window.h"
 #include "ui/message_dialog.h"
 
@@ -28,7 +28,7 @@ Shell::Shell(std::function<void()> endProgram)
       badAreaMessage_([this] { return loadMessage(ui::Message::BadArea); }),
       badNmaxMessage_([this] { return loadMessage(ui::Message::BadNmax); }),
       noOptionMessage_([this] { return loadMessage(ui::Message::NoOption); }) {
-    ui::InstallAccessibleRoles();
+    ui::InstallAccessibleFactory();
 }
 
 Shell::~Shell() = default;

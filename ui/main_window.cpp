@@ -6,12 +6,13 @@
 
 #include "engine/option_entry.h"
 #include "engine/option_search.h"
+#include "ui/accessibility/accessible_factory.h"
 #include "ui/input_field.h"
 #include "ui/option_list.h"
 #include "ui/placement.h"
 #include "ui/program_icon.h"
 #include "ui/regional_numbers.h"
-#include "ui/screen_reader_guide.h"
+#include "ui/accessibility/screen_reader_guide.h"
 #include "ui/text_room.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
@@ -56,6 +57,7 @@ InputField* MakeInputField(QWidget* parent, const char* name, const QString& tex
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent, FixedFrame(Qt::Window)) {
+    SetWindowRole(this, QAccessible::Window);
     DesignWindow(this, "frmVesmarot", text::kProgramName, text::kProgramName,
                  TwipsSize(2520, 3900));
 
@@ -100,7 +102,9 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, FixedFrame(Qt::Window)
     connect(optionList_, &QListWidget::itemSelectionChanged, this, &MainWindow::onOptionSelected);
 
     screenReader_ = new ScreenReaderGuide(this, {areaField_, nmaxField_}, optionList_);
-    // Up, Down, PageUp and PageDown in either field walk the options without leaving it.
+    // Up, Down, PageUp and PageDown in either field walk the options without leaving it. The
+    // guide watches the same fields; Qt runs the filter installed last first, so this one takes
+    // those four keys before the guide sees them, which the guide leaves alone in any order.
     areaField_->installEventFilter(this);
     nmaxField_->installEventFilter(this);
 

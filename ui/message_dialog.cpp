@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/accessibility/accessible_factory.h"
 #include "ui/placement.h"
 #include "ui/text_room.h"
 #include "ui/texts.h"
@@ -64,6 +65,8 @@ const MessageDesign& DesignOf(Message message) {
 
 MessageDialog::MessageDialog(Message message, QWidget* parent)
     : QDialog(parent, FixedFrame(Qt::Dialog)), message_(message) {
+    // The label carries the message, so the alert itself adds nothing to be read twice.
+    SetWindowRole(this, QAccessible::AlertMessage);
     const MessageDesign& design = DesignOf(message);
     DesignWindow(this, design.objectName, design.title, design.spokenTitle,
                  TwipsSize(3240, design.clientHeight));

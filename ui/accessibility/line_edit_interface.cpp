@@ -1,4 +1,4 @@
-#include "ui/line_edit_accessible.h"
+#include "ui/accessibility/line_edit_interface.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>

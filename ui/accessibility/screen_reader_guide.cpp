@@ -1,4 +1,4 @@
-#include "ui/screen_reader_guide.h"
+#include "ui/accessibility/screen_reader_guide.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

@@ -1,13 +1,11 @@
-#include "ui/accessible_roles.h"
+#include "ui/accessibility/accessible_factory.h"
 
 #include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QWindow>
 
-#include "ui/line_edit_accessible.h"
-#include "ui/main_window.h"
-#include "ui/message_dialog.h"
+#include "ui/accessibility/line_edit_interface.h"
 
 namespace vesmarot::ui {
 namespace {
@@ -28,16 +26,16 @@ class TopLevelInterface : public QAccessibleWidget {
     }
 };
 
+// Where a window keeps the role it asked for.
+constexpr char kRoleProperty[] = "vesmarotAccessibleRole";
+
 // Qt asks for the most derived class first, so only these windows and boxes are touched.
-QAccessibleInterface* RoleFactory(const QString& className, QObject* object) {
+QAccessibleInterface* AccessibleFactory(const QString&, QObject* object) {
     if (!object || !object->isWidgetType()) return nullptr;
     auto* widget = static_cast<QWidget*>(object);
-    if (className == QLatin1String(MainWindow::staticMetaObject.className())) {
-        return new TopLevelInterface(widget, QAccessible::Window);
-    }
-    // The dialog's label carries the message, so the alert itself adds nothing to be read twice.
-    if (className == QLatin1String(MessageDialog::staticMetaObject.className())) {
-        return new TopLevelInterface(widget, QAccessible::AlertMessage);
+    if (widget->isWindow()) {
+        const QVariant role = widget->property(kRoleProperty);
+        if (role.isValid()) return new TopLevelInterface(widget, QAccessible::Role(role.toInt()));
     }
     if (auto* edit = qobject_cast<QLineEdit*>(object)) return new LineEditInterface(edit);
     return nullptr;
@@ -45,11 +43,15 @@ QAccessibleInterface* RoleFactory(const QString& className, QObject* object) {
 
 }  // namespace
 
-void InstallAccessibleRoles() {
+void SetWindowRole(QWidget* window, QAccessible::Role role) {
+    window->setProperty(kRoleProperty, int(role));
+}
+
+void InstallAccessibleFactory() {
     static bool installed = false;
     if (installed) return;
     installed = true;
-    QAccessible::installFactory(RoleFactory);
+    QAccessible::installFactory(AccessibleFactory);
 }
 
 }  // namespace vesmarot::ui
