@@ -7,9 +7,10 @@ namespace vesmarot::ui {
 // Selects the whole text: start 0, length = the number of characters; the caret ends after it.
 void SelectWholeText(QLineEdit* field);
 
-// An input box that selects its whole text whenever it takes the focus or is clicked, so that
-// typing always replaces the value. Returning to the window keeps the user's own selection.
-// Reached by Tab, it leaves the selecting to its window, which times it for a screen reader.
+// An input box that selects its whole text when clicked, so that typing replaces the value. It
+// does not select itself on taking the focus, as QLineEdit does on Tab: its window's
+// screen-reader guide does, once a reader has heard the field. Returning to the window keeps
+// the user's own selection.
 class InputField : public QLineEdit {
     Q_OBJECT
   public:

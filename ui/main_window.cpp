@@ -122,18 +122,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 bool MainWindow::focusNextPrevChild(bool next) {
     if (!QWidget::focusNextPrevChild(next)) return false;
-    // A field reached by Tab is selected whole, once Qt has told a screen reader of it.
-    if (focusWidget() == areaField_ || focusWidget() == nmaxField_)
-        screenReader_->selectWhenHeard(static_cast<QLineEdit*>(focusWidget()));
+    // Only now has Qt told a screen reader where the focus went.
+    screenReader_->tabMovedFocus();
     return true;
 }
 
 void MainWindow::onLoad() { providedAreaBox_->clear(); }
 
 void MainWindow::focusAndSelectAll(ReturnField field) {
-    QLineEdit* target = fieldFor(field);
-    target->setFocus(Qt::OtherFocusReason);
-    screenReader_->selectWhenHeard(target);
+    screenReader_->focusWhole(fieldFor(field));
 }
 
 QLineEdit* MainWindow::fieldFor(ReturnField field) const {

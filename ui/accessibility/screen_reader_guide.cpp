@@ -68,15 +68,20 @@ void ScreenReaderGuide::tellCurrentOption(int row) {
     readerAway_ = options_ != window_->focusWidget();
 }
 
-void ScreenReaderGuide::selectWhenHeard(QLineEdit* field) {
+void ScreenReaderGuide::focusWhole(QLineEdit* field) {
+    field->setFocus(Qt::OtherFocusReason);
+    // Qt has told a reader of the field by now if the window is active. Coming back from a
+    // dialog, it tells it only as the window turns active.
     if (window_->isActiveWindow()) {
         SelectWholeText(field);
         return;
     }
-    // Coming back from a dialog, Qt tells a reader of the field only as the window turns active:
-    // selected before that, the reader would speak the selection on its own and then the field
-    // with it again.
     selectOnActivation_ = field;
+}
+
+void ScreenReaderGuide::tabMovedFocus() {
+    QWidget* focus = window_->focusWidget();
+    if (isField(focus)) SelectWholeText(static_cast<QLineEdit*>(focus));
 }
 
 bool ScreenReaderGuide::eventFilter(QObject* watched, QEvent* event) {

@@ -14,8 +14,10 @@ namespace vesmarot::ui {
 // What a window tells a screen reader beyond what Qt tells by itself, while the keyboard focus
 // stays in one of its fields: a control read as if it had the focus (the count a search ends
 // with), each option the list's current row moves to, and the field again at the next key that
-// acts in it. It also times the whole-text selection of a field that takes the focus, so that a
-// reader speaks the field and its selection once.
+// acts in it. It alone selects a field whole when the field takes the focus by Tab or is given
+// it back, and times that so that a reader speaks the field and its selection once: selected
+// before Qt has told a reader of the field, the reader would speak the selection on its own and
+// then the field with it again.
 //
 // Qt's own list tells a reader of a new current option only on some versions (not while the
 // keyboard focus is elsewhere, from 6.8 on), so every option is told from here, and the list
@@ -29,10 +31,14 @@ class ScreenReaderGuide : public QObject {
     // Has a reader read `control` now, as if it had the focus; the keyboard focus stays.
     void readNow(QWidget* control);
 
-    // Selects `field`, which has just taken the focus, whole once Qt has told a reader of it: now
-    // if the window is active (Qt has told it already), else just after the window turns active,
-    // before any key can reach it.
-    void selectWhenHeard(QLineEdit* field);
+    // Gives `field` the keyboard focus and selects its whole text once Qt has told a reader of
+    // it: at once if the window is active, else just after the window turns active, before any
+    // key can reach it.
+    void focusWhole(QLineEdit* field);
+
+    // Tab or Shift+Tab has just moved the window's focus, and Qt has told a reader where: a field
+    // reached so is selected whole.
+    void tabMovedFocus();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
