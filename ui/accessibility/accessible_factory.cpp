@@ -3,9 +3,11 @@
 #include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QWindow>
 
 #include "ui/accessibility/line_edit_interface.h"
+#include "ui/accessibility/option_list_interface.h"
 
 namespace vesmarot::ui {
 namespace {
@@ -38,6 +40,9 @@ QAccessibleInterface* AccessibleFactory(const QString&, QObject* object) {
         if (role.isValid()) return new TopLevelInterface(widget, QAccessible::Role(role.toInt()));
     }
     if (auto* edit = qobject_cast<QLineEdit*>(object)) return new LineEditInterface(edit);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (auto* list = qobject_cast<QListWidget*>(object)) return new OptionListInterface(list);
+#endif
     return nullptr;
 }
 
