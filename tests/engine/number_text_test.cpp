@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
 #include <optional>
+#include <random>
 #include <string>
 
 #include "printable_text.h"
@@ -47,7 +53,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadRow{"1.e+1", kPoint, 10.0}, ReadRow{"12,34567", kComma, 12.34567},
                       ReadRow{"1.234,5", kComma, 1234.5},
                       ReadRow{"1\u00a0234,5", kNoBreakSpace, 1234.5},
-                      ReadRow{"0e99999999999999999999", kPoint, 0.0}));
+                      ReadRow{"0e99999999999999999999", kPoint, 0.0},
+                      // Tiny but not 0: kept, as from_chars keeps it.
+                      ReadRow{"1e-310", kPoint, 1e-310}, ReadRow{"4.9e-324", kPoint, 4.9e-324},
+                      ReadRow{"1.7976931348623158e308", kPoint, 1.7976931348623158e308}));
 
 INSTANTIATE_TEST_SUITE_P(
     Refused, ReadNumberRows,
@@ -61,6 +70,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadRow{"inf", kPoint, std::nullopt}, ReadRow{"nan", kPoint, std::nullopt},
                       ReadRow{"1 2", kPoint, std::nullopt}, ReadRow{"+-1", kPoint, std::nullopt},
                       ReadRow{"1e999", kPoint, std::nullopt},
+                      // Out of range: too large, and non-zero yet rounding to 0.
+                      ReadRow{"1.7976931348623159e308", kPoint, std::nullopt},
+                      ReadRow{"1e-400", kPoint, std::nullopt},
+                      ReadRow{"2.4e-324", kPoint, std::nullopt},
                       ReadRow{"12.5", kComma, 125.0},  // "." groups digits there
                       ReadRow{"12,5,1", kComma, std::nullopt},
                       ReadRow{std::string("5\0", 2), kPoint, std::nullopt},
@@ -106,6 +119,59 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatRow{0.35, kPoint, "0.3", 1},  // just below the tie in binary
                       FormatRow{20.637, kComma, "20,6", 1}, FormatRow{19.96, kPoint, "20", 1},
                       FormatRow{2.5, kPoint, "2", 0}));
+
+// The writer rounds the exact binary value, halves to even, exactly as the standard library's
+// fixed-notation to_chars does, over the whole range of doubles and of decimals.
+TEST(FormatDecimalsAgreement, AgreesWithToCharsDigitForDigit) {
+    std::vector<double> values{0.0,
+                               -0.0,
+                               5e-324,
+                               2.2250738585072009e-308,
+                               std::numeric_limits<double>::min(),
+                               std::numeric_limits<double>::max(),
+                               -std::numeric_limits<double>::max(),
+                               9007199254740993.0,
+                               0.5,
+                               1.5,
+                               2.5,
+                               0.0005,
+                               0.00049999999999999999,
+                               99.9995,
+                               1e17,
+                               123456789012345678.0};
+    std::mt19937_64 random(20261210);
+    for (int i = 0; i < 20000; ++i) {
+        // Any bit pattern but infinities and NaNs, and as many in the range areas take.
+        double any;
+        do {
+            const std::uint64_t bits = random();
+            std::memcpy(&any, &bits, sizeof any);
+        } while (!std::isfinite(any));
+        values.push_back(any);
+        values.push_back(std::ldexp(double(random() >> 11), -int(random() % 70)));
+    }
+    const NumberSettings settings{".", ","};
+    int compared = 0;
+    for (double value : values) {
+        for (int places = 0; places <= 17; ++places) {
+            static char buffer[2000];
+            const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                               std::chars_format::fixed, places);
+            ASSERT_EQ(written.ec, std::errc());
+            std::string expected(buffer, written.ptr);
+            // The shortest form FormatDecimals writes from it.
+            if (expected.find('.') != std::string::npos) {
+                expected.erase(expected.find_last_not_of('0') + 1);
+                if (expected.back() == '.') expected.pop_back();
+            }
+            if (expected == "-0") expected = "0";
+            ASSERT_EQ(FormatDecimals(value, places, settings), expected)
+                << "value " << value << " places " << places;
+            ++compared;
+        }
+    }
+    EXPECT_EQ(compared, int(values.size()) * 18);
+}
 
 }  // namespace
 }  // namespace vesmarot::engine

@@ -88,6 +88,62 @@ class AccessibilityTest : public test::WindowTest {
         QCOMPARE(list()->item(1)->text(), QStringLiteral("2f16+1f18"));
     }
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // A reader that counts only the rows in view is told every option all the same, and the
+    // counts follow each new search rather than the interfaces made for the last one.
+    void optionsTellTheirPositionAndNumber_data() {
+        QTest::addColumn<QString>("area");
+        QTest::addColumn<QString>("nmax");
+        QTest::addColumn<int>("count");
+        QTest::newRow("5 cm2, Nmax 3") << "5"
+                                       << "3" << 12;
+        QTest::newRow("2 cm2, Nmax 2") << "2"
+                                       << "2" << 5;
+        QTest::newRow("the most options") << "72"
+                                          << "255" << 736;
+    }
+    void optionsTellTheirPositionAndNumber() {
+        QFETCH(QString, area);
+        QFETCH(QString, nmax);
+        QFETCH(int, count);
+        // A first search whose items a reader has already asked for.
+        search("5", "3");
+        QAccessibleInterface* listIface = Accessible(list());
+        QVERIFY(listIface->child(11));
+        search(area, nmax);
+        QCOMPARE(listIface->childCount(), count);
+        const auto custom = [](QAccessibleInterface* iface) {
+            QAccessibleAttributesInterface* attributes = iface->attributesInterface();
+            return attributes ? attributes->attributeValue(QAccessible::Attribute::Custom)
+                                    .value<QHash<QString, QString>>()
+                              : QHash<QString, QString>{};
+        };
+        QCOMPARE(custom(listIface).value("setsize"), QString::number(count));
+        for (int row : {0, count / 2, count - 1}) {
+            QAccessibleInterface* item = listIface->child(row);
+            QVERIFY(item);
+            QCOMPARE(listIface->indexOfChild(item), row);
+            QCOMPARE(item->role(), QAccessible::ListItem);
+            QCOMPARE(custom(item).value("posinset"), QString::number(row + 1));
+            QCOMPARE(custom(item).value("setsize"), QString::number(count));
+        }
+        QVERIFY(!listIface->child(count));
+    }
+
+    // Choosing an option through the reader does what a click does: the area it provides shows.
+    void anOptionChosenByAReaderShowsItsArea() {
+        search("5", "3");
+        QAccessibleInterface* listIface = Accessible(list());
+        QAccessibleSelectionInterface* selection = listIface->selectionInterface();
+        QVERIFY(selection);
+        QVERIFY(selection->select(listIface->child(1)));
+        QCOMPARE(selection->selectedItemCount(), 1);
+        QVERIFY(selection->isSelected(listIface->child(1)));
+        QVERIFY(listIface->child(1)->state().selected);
+        QVERIFY(field("txtF")->text().endsWith(QStringLiteral("566")));
+    }
+#endif
+
     void messagesAreAlertsCarryingTheirText_data() {
         QTest::addColumn<QString>("area");
         QTest::addColumn<QString>("nmax");

@@ -37,8 +37,14 @@ int OptionListInterface::childCount() const { return list()->count(); }
 
 QAccessibleInterface* OptionListInterface::child(int index) const {
     if (index < 0 || index >= childCount()) return nullptr;
-    if (const auto known = items_.constFind(index); known != items_.constEnd())
-        return QAccessible::accessibleInterface(*known);
+    if (const auto known = items_.constFind(index); known != items_.constEnd()) {
+        QAccessibleInterface* item = QAccessible::accessibleInterface(*known);
+        if (item && item->isValid()) return item;
+        // Its option went with a refill that Qt told no one of: Qt passes model changes on only
+        // while a reader listens.
+        QAccessible::deleteAccessibleInterface(*known);
+        items_.erase(known);
+    }
     auto* item = new OptionItemInterface(list(), index);
     items_.insert(index, QAccessible::registerAccessibleInterface(item));
     return item;
