@@ -1,11 +1,12 @@
 #include "ui/phi_delegate.h"
 
+#include "engine/texts.h"
+#include "ui/texts.h"
+
 namespace vesmarot::ui {
 
 QString ShownEntry(const QString& entry) {
-    QString shown = entry;
-    shown.replace(QLatin1Char('f'), QChar(0x03C6));
-    return shown;
+    return ToQString(engine::text::ShownEntry(entry.toStdString()));
 }
 
 QString PhiDelegate::displayText(const QVariant& value, const QLocale&) const {

@@ -3,15 +3,15 @@
 namespace vesmarot::ui::text {
 
 QString OptionCountText(qsizetype count) {
-    return QStringLiteral("Có ") + QString::number(count) + QStringLiteral(" phương án.");
+    return ToQString(engine::text::OptionCountText(std::size_t(count)));
 }
 
 QString OptionDetailText(const QString& area, const QString& excess) {
-    return area + QStringLiteral(" cm² (+") + excess + QStringLiteral(" %)");
+    return ToQString(engine::text::OptionDetailText(area.toStdString(), excess.toStdString()));
 }
 
 QString HeadedText(const QString& heading, const QString& body) {
-    return heading + QLatin1Char('\n') + body;
+    return ToQString(engine::text::HeadedText(heading.toStdString(), body.toStdString()));
 }
 
 }  // namespace vesmarot::ui::text

@@ -1,75 +1,72 @@
 #pragma once
 
 #include <QString>
+#include <string_view>
 
-// Every fixed text the program shows. Title bars and tooltips are plain ASCII, as the window
-// system draws them in its own font; everything else is Vietnamese with full diacritics (NFC).
+#include "engine/texts.h"
+#include "ui/utf8_text.h"
+
+// Every fixed text the program shows, as Qt takes them; the texts themselves are the engine's,
+// which the web page shares.
 namespace vesmarot::ui::text {
 
-inline const QString kProgramName = QStringLiteral("Vesmarot");
+inline const QString kProgramName = ToQString(engine::text::kProgramName);
 
 // Main window.
-inline const QString kAreaCaption = QStringLiteral("Fa (cm2)");
-inline const QString kNmaxCaption = QStringLiteral("Nmax");
-inline const QString kAreaTooltip = QStringLiteral("Dien tich cot thep");
-inline const QString kNmaxInitial = QStringLiteral("3");
-inline const QString kNmaxTooltip = QStringLiteral("So thanh thep toi da trong mot tiet dien");
-inline const QString kOk = QStringLiteral("OK");
-inline const QString kReset = QStringLiteral("Reset");
-inline const QString kCancel = QStringLiteral("Cancel");
-inline const QString kAboutButton = QStringLiteral("About...");
-inline const QString kOptionsCaption = QStringLiteral("Các phương án:");
-inline const QString kWaitingForInput = QStringLiteral("Chờ nhập số liệu...");
+inline const QString kAreaCaption = ToQString(engine::text::kAreaCaption);
+inline const QString kNmaxCaption = ToQString(engine::text::kNmaxCaption);
+inline const QString kAreaTooltip = ToQString(engine::text::kAreaTooltip);
+inline const QString kNmaxInitial = ToQString(engine::text::kNmaxInitial);
+inline const QString kNmaxTooltip = ToQString(engine::text::kNmaxTooltip);
+inline const QString kOk = ToQString(engine::text::kOk);
+inline const QString kReset = ToQString(engine::text::kReset);
+inline const QString kCancel = ToQString(engine::text::kCancel);
+inline const QString kAboutButton = ToQString(engine::text::kAboutButton);
+inline const QString kOptionsCaption = ToQString(engine::text::kOptionsCaption);
+inline const QString kWaitingForInput = ToQString(engine::text::kWaitingForInput);
 
 // "Có k phương án." with k in plain ASCII digits, whatever the region.
 QString OptionCountText(qsizetype count);
 
 // What a screen reader calls the main window's controls.
-inline const QString kAreaFieldName = QStringLiteral("Diện tích cốt thép cần (cm²)");
-inline const QString kNmaxFieldName = QStringLiteral("Số thanh thép tối đa (Nmax)");
-inline const QString kOptionListName = QStringLiteral("Các phương án");
-inline const QString kStatusBoxName = QStringLiteral("Trạng thái");
-inline const QString kProvidedAreaBoxName = QStringLiteral("Diện tích của phương án đã chọn (cm²)");
-inline const QString kPictureName = QStringLiteral("Biểu tượng Vesmarot");
+inline const QString kAreaFieldName = ToQString(engine::text::kAreaFieldName);
+inline const QString kNmaxFieldName = ToQString(engine::text::kNmaxFieldName);
+inline const QString kOptionListName = ToQString(engine::text::kOptionListName);
+inline const QString kStatusBoxName = ToQString(engine::text::kStatusBoxName);
+inline const QString kProvidedAreaBoxName = ToQString(engine::text::kProvidedAreaBoxName);
+inline const QString kPictureName = ToQString(engine::text::kPictureName);
 // The Nmax field's tooltip as it is spoken; the area field's name already says all its tooltip
 // does.
-inline const QString kNmaxFieldDescription =
-    QStringLiteral("Số thanh thép tối đa trong một tiết diện");
+inline const QString kNmaxFieldDescription = ToQString(engine::text::kNmaxFieldDescription);
 
 // The option list's context menu.
-inline const QString kCopy = QStringLiteral("Sao chép");
+inline const QString kCopy = ToQString(engine::text::kCopy);
 
 // An option's tooltip from its area and its excess in percent, both already written in the
 // user's decimals: "6,032 cm² (+20,6 %)".
 QString OptionDetailText(const QString& area, const QString& excess);
 
 // Message dialogs.
-inline const QString kErrorTitle = QStringLiteral("Thong bao loi");
-inline const QString kBadAreaMessage = QStringLiteral(
-    "Làm ơn kiểm tra lại số liệu. Chương trình chỉ chấp nhận các giá trị diện tích thép là số "
-    "dương và nhỏ hơn 100. Cảm ơn.");
-inline const QString kBadNmaxMessage = QStringLiteral(
-    "Làm ơn kiểm tra lại số liệu. Chương trình chỉ chấp nhận các giá trị Nmax là số dương. Cảm "
-    "ơn.");
-inline const QString kNoOptionTitle = QStringLiteral("Khong tim thay phuong an nao");
+inline const QString kErrorTitle = ToQString(engine::text::kErrorTitle);
+inline const QString kBadAreaMessage = ToQString(engine::text::kBadAreaMessage);
+inline const QString kBadNmaxMessage = ToQString(engine::text::kBadNmaxMessage);
+inline const QString kNoOptionTitle = ToQString(engine::text::kNoOptionTitle);
 // The two titles as a screen reader says them.
-inline const QString kErrorTitleSpoken = QStringLiteral("Thông báo lỗi");
-inline const QString kNoOptionTitleSpoken = QStringLiteral("Không tìm thấy phương án nào");
-inline const QString kNoOptionMessage = QStringLiteral(
-    "Không tìm thấy phương án nào. Cần tăng số thanh thép trên một tiết diện (Nmax). Cảm ơn.");
+inline const QString kErrorTitleSpoken = ToQString(engine::text::kErrorTitleSpoken);
+inline const QString kNoOptionTitleSpoken = ToQString(engine::text::kNoOptionTitleSpoken);
+inline const QString kNoOptionMessage = ToQString(engine::text::kNoOptionMessage);
 
 // About dialog.
-inline const QString kAboutTitle = QStringLiteral("Gioi thieu chuong trinh");
-inline const QString kAboutTitleSpoken = QStringLiteral("Giới thiệu chương trình");
-inline const QString kAboutDesignedTitle = QStringLiteral("Application Title");
-inline const QString kAboutProgramTitle = QStringLiteral("Chương trình Vesmarot");
-inline const QString kVersionLabel = QStringLiteral("Phiên bản: 1.0.1");
-inline const QString kDescriptionHeading = QStringLiteral("Mô tả chương trình:");
-inline const QString kDescriptionBody = QStringLiteral("Vesmarot");
-inline const QString kAuthorLine = QStringLiteral("Tác giả: Nhóm phát triển Vesmarot");
-inline const QString kNoteHeading = QStringLiteral("Chú ý:");
-inline const QString kNoteBody =
-    QStringLiteral("Tác giả không chịu trách nhiệm về kết quả tính toán của chương trình");
+inline const QString kAboutTitle = ToQString(engine::text::kAboutTitle);
+inline const QString kAboutTitleSpoken = ToQString(engine::text::kAboutTitleSpoken);
+inline const QString kAboutDesignedTitle = ToQString(engine::text::kAboutDesignedTitle);
+inline const QString kAboutProgramTitle = ToQString(engine::text::kAboutProgramTitle);
+inline const QString kVersionLabel = ToQString(engine::text::kVersionLabel);
+inline const QString kDescriptionHeading = ToQString(engine::text::kDescriptionHeading);
+inline const QString kDescriptionBody = ToQString(engine::text::kDescriptionBody);
+inline const QString kAuthorLine = ToQString(engine::text::kAuthorLine);
+inline const QString kNoteHeading = ToQString(engine::text::kNoteHeading);
+inline const QString kNoteBody = ToQString(engine::text::kNoteBody);
 
 // A heading and its body on two lines, broken by a single line feed.
 QString HeadedText(const QString& heading, const QString& body);
