@@ -68,9 +68,9 @@ std::string WholeDigits(std::uint64_t mantissa, int exponent) {
         while (limbs.size() > 1 && limbs.back() == 0) limbs.pop_back();
     }
     if (groups.empty()) return "0";
-    std::string digits = std::to_string(groups.back());
+    std::string digits = Digits(groups.back());
     for (auto group = groups.rbegin() + 1; group != groups.rend(); ++group) {
-        const std::string part = std::to_string(*group);
+        const std::string part = Digits(*group);
         digits.append(9 - part.size(), '0').append(part);
     }
     return digits;

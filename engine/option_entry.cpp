@@ -21,11 +21,15 @@ std::optional<int> ReadPiece(std::string_view piece) {
     return value;
 }
 
+// A count or diameter in plain digits (to_chars: to_string would bring printf into a web page).
+std::string Whole(int value) {
+    char digits[12];
+    return std::string(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
 }  // namespace
 
-std::string FormatOptionEntry(int n1, int d1) {
-    return std::to_string(n1) + 'f' + std::to_string(d1);
-}
+std::string FormatOptionEntry(int n1, int d1) { return Whole(n1) + 'f' + Whole(d1); }
 
 std::string FormatOptionEntry(int n1, int d1, int n2, int d2) {
     return FormatOptionEntry(n1, d1) + '+' + FormatOptionEntry(n2, d2);

@@ -1,9 +1,16 @@
 #include "texts.h"
 
+#include <charconv>
+
 namespace vesmarot::engine::text {
 
 std::string OptionCountText(std::size_t count) {
-    return "Có " + std::to_string(count) + " phương án.";
+    // to_chars rather than to_string, which would bring the C library's printf into a web page.
+    char digits[24];
+    const auto written = std::to_chars(digits, digits + sizeof digits, count);
+    std::string text("Có ");
+    text.append(digits, written.ptr).append(" phương án.");
+    return text;
 }
 
 std::string ShownEntry(std::string_view entry) {

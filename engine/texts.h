@@ -11,6 +11,10 @@ namespace vesmarot::engine::text {
 
 inline constexpr std::string_view kProgramName = "Vesmarot";
 
+// What the web page says it is, in its app manifest and to search engines.
+inline constexpr std::string_view kWebDescription =
+    "Chọn phương án bố trí cốt thép cho diện tích thép cần của một tiết diện.";
+
 // Main window.
 inline constexpr std::string_view kAreaCaption = "Fa (cm2)";
 inline constexpr std::string_view kNmaxCaption = "Nmax";

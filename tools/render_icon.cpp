@@ -5,7 +5,8 @@
 //
 // writes <folder>/hicolor/<n>x<n>/apps/vesmarot.png for each size, <folder>/vesmarot.ico, and
 // <folder>/raw/<n>.argb32: the 16, 32, 48 and 96 px images as premultiplied 32-bit pixels, which
-// the program shows without decoding anything at start-up.
+// the program shows without decoding anything at start-up, and <folder>/web/icon-<n>.png, the
+// sizes a browser wants for the web page and its installed app.
 
 #include <QBuffer>
 #include <QDir>
@@ -21,6 +22,7 @@ namespace {
 
 constexpr int kSizes[] = {16, 24, 32, 48, 64, 128, 256};
 constexpr int kRawSizes[] = {16, 32, 48, 96};
+constexpr int kWebSizes[] = {32, 180, 192, 512};
 
 QImage Render(QSvgRenderer& renderer, int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
@@ -108,6 +110,14 @@ int main(int argc, char* argv[]) {
         if (!out.mkpath(QStringLiteral("raw")) ||
             !Write(out.filePath(QStringLiteral("raw/%1.argb32").arg(size)), pixels)) {
             std::fprintf(stderr, "render_icon: cannot write the raw %d px icon\n", size);
+            return 1;
+        }
+    }
+    for (const int size : kWebSizes) {
+        if (!out.mkpath(QStringLiteral("web")) ||
+            !Write(out.filePath(QStringLiteral("web/icon-%1.png").arg(size)),
+                   RenderPng(renderer, size))) {
+            std::fprintf(stderr, "render_icon: cannot write the %d px web icon\n", size);
             return 1;
         }
     }

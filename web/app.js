@@ -1,0 +1,195 @@
+// The page: the main window's behaviour over the engine. Every option, area and text shown comes
+// from the engine (engine.js); this file only places them and moves the focus.
+import { Engine, numberSeparators } from "./engine.js";
+
+const byId = (id) => document.getElementById(id);
+const form = byId("searchForm");
+const areaField = byId("txtDientich");
+const nmaxField = byId("txtNmax");
+const resetButton = byId("cmdReset");
+const aboutButton = byId("cmdAbout");
+const optionList = byId("lstPA");
+const statusBox = byId("txtStatus");
+const providedAreaBox = byId("txtF");
+const announcer = byId("announcer");
+const waitingText = statusBox.textContent;
+
+// Numbers are read and written as the browser's language writes them, as the desktop program
+// follows the system's region.
+const numbers = numberSeparators(navigator.languages?.[0] ?? navigator.language);
+const engine = Engine.load(new URL("engine.wasm", import.meta.url));
+
+let options = [];
+let selectedRow = -1;
+
+// Tells a screen reader `text` without moving it. The same text twice in a row is told twice:
+// a trailing no-break space alternates, so the region always changes.
+let announceToggle = false;
+function announce(text) {
+  announceToggle = !announceToggle;
+  announcer.textContent = announceToggle ? text : `${text}\u00a0`;
+}
+
+// A field given back: focused with its whole text selected, so that typing replaces it.
+function focusWhole(field) {
+  field.focus();
+  field.select();
+}
+
+function clearOptions() {
+  options = [];
+  selectedRow = -1;
+  optionList.replaceChildren();
+  optionList.removeAttribute("aria-activedescendant");
+}
+
+function showOptions(found) {
+  options = found;
+  selectedRow = -1;
+  const rows = document.createDocumentFragment();
+  found.forEach((option, row) => {
+    const item = document.createElement("li");
+    item.id = `lstPA-${row}`;
+    item.setAttribute("role", "option");
+    item.setAttribute("aria-selected", "false");
+    const entry = document.createElement("span");
+    entry.className = "entry";
+    entry.textContent = option.entry;
+    const detail = document.createElement("span");
+    detail.className = "detail";
+    detail.textContent = option.detail;
+    item.append(entry, " ", detail);
+    rows.append(item);
+  });
+  optionList.replaceChildren(rows);
+  optionList.removeAttribute("aria-activedescendant");
+  optionList.scrollTop = 0;
+}
+
+// Selects an option: the list shows it, the area box shows the area it provides.
+function selectRow(row, { tell = false } = {}) {
+  if (row < 0 || row >= options.length) return;
+  optionList.children[selectedRow]?.setAttribute("aria-selected", "false");
+  selectedRow = row;
+  const item = optionList.children[row];
+  item.setAttribute("aria-selected", "true");
+  optionList.setAttribute("aria-activedescendant", item.id);
+  item.scrollIntoView({ block: "nearest" });
+  providedAreaBox.value = options[row].area;
+  // Walked to from a field, the option is told where the focus stays.
+  if (tell) announce(`${options[row].entry}. ${options[row].detail}`);
+}
+
+function rowsPerPage() {
+  const first = optionList.children[0];
+  const height = first ? first.getBoundingClientRect().height : 0;
+  return height > 0 ? Math.max(1, Math.floor(optionList.clientHeight / height)) : 1;
+}
+
+// The step a key takes through the options, or 0 for a key that does not walk them.
+function stepFor(key) {
+  switch (key) {
+    case "ArrowUp": return -1;
+    case "ArrowDown": return 1;
+    case "PageUp": return -rowsPerPage();
+    case "PageDown": return rowsPerPage();
+    default: return 0;
+  }
+}
+
+function walk(step, tell) {
+  if (options.length === 0) return;
+  const to = selectedRow < 0 ? 0 : Math.min(Math.max(selectedRow + step, 0), options.length - 1);
+  if (to !== selectedRow) selectRow(to, { tell });
+}
+
+function plainKey(event) {
+  return !event.altKey && !event.ctrlKey && !event.metaKey && !event.shiftKey;
+}
+
+// A message dialog; closing it, by OK or Esc, gives the field to correct back, selected whole.
+function showMessage(id, field) {
+  const dialog = byId(id);
+  dialog.addEventListener("close", () => {
+    focusWhole(field);
+    // The browser may give the focus back to where it was before the dialog only after this
+    // event; the field is taken again once it has.
+    setTimeout(() => focusWhole(field));
+  }, { once: true });
+  dialog.showModal();
+}
+
+async function search() {
+  const outcome = (await engine).search(nmaxField.value, areaField.value, numbers);
+  if (outcome.kind === "BadNmax") {
+    showMessage("frmLoiNmax", nmaxField);
+    return;
+  }
+  clearOptions();
+  if (outcome.kind === "BadArea") {
+    showMessage("frmLoi", areaField);
+    return;
+  }
+  areaField.value = outcome.roundedArea;
+  if (outcome.kind === "NoOption") {
+    showMessage("frmKhongthayPA", nmaxField);
+    return;
+  }
+  showOptions(outcome.options);
+  statusBox.value = outcome.status;
+  announce(outcome.status);
+}
+
+form.addEventListener("submit", (event) => {
+  event.preventDefault();
+  search();
+});
+
+for (const field of [areaField, nmaxField]) {
+  field.addEventListener("keydown", (event) => {
+    const step = plainKey(event) ? stepFor(event.key) : 0;
+    if (step === 0) return;
+    event.preventDefault();
+    walk(step, true);
+  });
+}
+
+optionList.addEventListener("keydown", (event) => {
+  if (!plainKey(event)) return;
+  let step = stepFor(event.key);
+  if (event.key === "Home") step = -options.length;
+  if (event.key === "End") step = options.length;
+  if (event.key === "Enter") {
+    event.preventDefault();
+    search();
+    return;
+  }
+  if (step === 0) return;
+  event.preventDefault();
+  walk(step, false);
+});
+
+optionList.addEventListener("click", (event) => {
+  const item = event.target.closest("li[role=option]");
+  if (item) selectRow([...optionList.children].indexOf(item));
+});
+
+resetButton.addEventListener("click", () => {
+  clearOptions();
+  focusWhole(areaField);
+  statusBox.value = waitingText;
+  providedAreaBox.value = "";
+});
+
+aboutButton.addEventListener("click", () => {
+  const about = byId("frmAbout");
+  about.addEventListener("close", () => aboutButton.focus(), { once: true });
+  about.showModal();
+});
+
+areaField.focus();
+
+// Kept for use offline once opened; nothing else is stored.
+if ("serviceWorker" in navigator && window.isSecureContext) {
+  navigator.serviceWorker.register("sw.js").catch(() => {});
+}
