@@ -43,25 +43,16 @@ function clearOptions() {
   optionList.removeAttribute("aria-activedescendant");
 }
 
+const escapeHtml = (text) => text.replace(/[&<>"']/g, (c) => `&#${c.charCodeAt(0)};`);
+
+// The rows are written as one piece of markup: hundreds of options take one parse, not thousands
+// of element calls, so the largest search is still painted at once.
 function showOptions(found) {
   options = found;
   selectedRow = -1;
-  const rows = document.createDocumentFragment();
-  found.forEach((option, row) => {
-    const item = document.createElement("li");
-    item.id = `lstPA-${row}`;
-    item.setAttribute("role", "option");
-    item.setAttribute("aria-selected", "false");
-    const entry = document.createElement("span");
-    entry.className = "entry";
-    entry.textContent = option.entry;
-    const detail = document.createElement("span");
-    detail.className = "detail";
-    detail.textContent = option.detail;
-    item.append(entry, " ", detail);
-    rows.append(item);
-  });
-  optionList.replaceChildren(rows);
+  optionList.innerHTML = found.map((option, row) =>
+    `<li id="lstPA-${row}" role="option" aria-selected="false"><span class="entry">${escapeHtml(option.entry)}</span> ` +
+    `<span class="detail">${escapeHtml(option.detail)}</span></li>`).join("");
   optionList.removeAttribute("aria-activedescendant");
   optionList.scrollTop = 0;
 }
@@ -188,6 +179,7 @@ aboutButton.addEventListener("click", () => {
 });
 
 areaField.focus();
+byId("cdmOK").disabled = false;
 
 // Kept for use offline once opened; nothing else is stored.
 if ("serviceWorker" in navigator && window.isSecureContext) {
