@@ -32,24 +32,20 @@ bool ConsumePrefix(std::string_view& text, std::string_view prefix) {
 __extension__ typedef unsigned __int128 Wide;
 
 // The decimal digits of `value`, most significant first; "0" for 0.
-std::string Digits(Wide value) {
+template <typename Unsigned>
+std::string DigitsOf(Unsigned value) {
     std::string digits;
-    // Areas fit in 64 bits, whose division is one instruction rather than a library call.
-    if (value <= Wide(UINT64_MAX)) {
-        auto narrow = std::uint64_t(value);
-        do {
-            digits.push_back(char('0' + int(narrow % 10)));
-            narrow /= 10;
-        } while (narrow != 0);
-        std::reverse(digits.begin(), digits.end());
-        return digits;
-    }
     do {
         digits.push_back(char('0' + int(value % 10)));
         value /= 10;
     } while (value != 0);
     std::reverse(digits.begin(), digits.end());
     return digits;
+}
+
+// Areas fit in 64 bits, whose division is one instruction rather than a library call.
+std::string Digits(Wide value) {
+    return value <= Wide(UINT64_MAX) ? DigitsOf(std::uint64_t(value)) : DigitsOf(value);
 }
 
 // The decimal digits of mantissa * 2^exponent, exactly (a whole number up to about 1.8e308).
