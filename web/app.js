@@ -38,6 +38,7 @@ function focusWhole(field) {
 
 function clearOptions() {
   options = [];
+  pendingFrom = 0;
   selectedRow = -1;
   optionList.replaceChildren();
   optionList.removeAttribute("aria-activedescendant");
@@ -45,21 +46,45 @@ function clearOptions() {
 
 const escapeHtml = (text) => text.replace(/[&<>"']/g, (c) => `&#${c.charCodeAt(0)};`);
 
-// The rows are written as one piece of markup: hundreds of options take one parse, not thousands
-// of element calls, so the largest search is still painted at once.
+// Rows are written as markup, a screenful at once and the rest just after that frame is painted:
+// the largest search (736 options) shows as fast as a small one.
+const FIRST_ROWS = 40;
+let pendingFrom = 0;
+
+function rowsMarkup(from, to) {
+  let markup = "";
+  for (let row = from; row < to; ++row) {
+    const option = options[row];
+    markup += `<li id="lstPA-${row}" role="option" aria-selected="false"><span class="entry">` +
+      `${escapeHtml(option.entry)}</span> <span class="detail">${escapeHtml(option.detail)}</span></li>`;
+  }
+  return markup;
+}
+
+// Writes the rows still to come; anything that reads or walks the rows calls it first.
+function finishRows() {
+  if (pendingFrom >= options.length) return;
+  optionList.insertAdjacentHTML("beforeend", rowsMarkup(pendingFrom, options.length));
+  pendingFrom = options.length;
+}
+
 function showOptions(found) {
   options = found;
   selectedRow = -1;
-  optionList.innerHTML = found.map((option, row) =>
-    `<li id="lstPA-${row}" role="option" aria-selected="false"><span class="entry">${escapeHtml(option.entry)}</span> ` +
-    `<span class="detail">${escapeHtml(option.detail)}</span></li>`).join("");
+  pendingFrom = Math.min(found.length, FIRST_ROWS);
+  optionList.innerHTML = rowsMarkup(0, pendingFrom);
   optionList.removeAttribute("aria-activedescendant");
   optionList.scrollTop = 0;
+  if (pendingFrom < found.length) {
+    const shown = options;
+    requestAnimationFrame(() => setTimeout(() => { if (options === shown) finishRows(); }));
+  }
 }
 
 // Selects an option: the list shows it, the area box shows the area it provides.
 function selectRow(row, { tell = false } = {}) {
   if (row < 0 || row >= options.length) return;
+  finishRows();
   optionList.children[selectedRow]?.setAttribute("aria-selected", "false");
   selectedRow = row;
   const item = optionList.children[row];
@@ -72,6 +97,7 @@ function selectRow(row, { tell = false } = {}) {
 }
 
 function rowsPerPage() {
+  finishRows();
   const first = optionList.children[0];
   const height = first ? first.getBoundingClientRect().height : 0;
   return height > 0 ? Math.max(1, Math.floor(optionList.clientHeight / height)) : 1;

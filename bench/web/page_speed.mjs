@@ -74,18 +74,27 @@ const large = [];
 for (let i = 0; i < runs; ++i) {
   await page.fill("#txtNmax", "255");
   await page.fill("#txtDientich", "72");
-  // From the Enter key's event to the frame after the options are in the list.
+  // From the Enter key's event to the frame after the first options are in the list (what is
+  // painted), and to when all of them are in.
   await page.evaluate(() => {
     window.__large = null;
     const list = document.getElementById("lstPA");
     document.getElementById("txtDientich").addEventListener("keydown", (event) => {
       const start = event.timeStamp;
+      let painted = null;
       new MutationObserver((_, observer) => {
+        if (painted === null && list.children.length > 0) {
+          painted = -1;
+          requestAnimationFrame(() => { painted = performance.now() - start; });
+        }
         if (list.children.length > 700) {
           observer.disconnect();
-          requestAnimationFrame(() => {
-            window.__large = { ms: performance.now() - start, count: list.children.length };
-          });
+          const all = performance.now() - start;
+          const done = () => {
+            if (painted < 0) return requestAnimationFrame(done);
+            window.__large = { ms: painted, all, count: list.children.length };
+          };
+          done();
         }
       }).observe(list, { childList: true });
     }, { once: true });
@@ -116,5 +125,6 @@ row("what a first search needs, gzip -9", `${(firstSearchBytes / 1024).toFixed(1
 row(`Slow 4G first visit to 12 options shown, bare page (fastest of ${runs})`, `${fastest(times.bare).toFixed(0)} ms`);
 row(`Slow 4G first visit to 12 options shown, Vesmarot (fastest of ${runs})`, `${fastest(times.page).toFixed(0)} ms`);
 row("Vesmarot / bare", `${(fastest(times.page) / fastest(times.bare)).toFixed(2)} (at most 3)`);
-const largest = Math.max(...large.map((r) => r.ms));
-row(`Nmax 255, ${large[0].count} options: Enter to the next frame (slowest of ${runs})`, `${largest.toFixed(1)} ms`);
+const slowest = (key) => Math.max(...large.map((r) => r[key])).toFixed(1);
+row(`Nmax 255, ${large[0].count} options: Enter to the frame that paints them (slowest of ${runs})`, `${slowest("ms")} ms`);
+row(`Nmax 255: Enter to all ${large[0].count} rows in the list (slowest of ${runs})`, `${slowest("all")} ms`);

@@ -129,6 +129,25 @@ for (const [label, area, nmax, dialog, back, close] of [
   });
 }
 
+test("the largest search: a screenful first, every option soon after, all reachable at once", async () => {
+  const { context, page } = await browser.open();
+  await search(page, "72", "255");
+  await page.waitForSelector("#lstPA [role=option]");
+  // Walking right away reaches past the first screenful.
+  for (let i = 0; i < 120; ++i) await page.keyboard.press("PageDown");
+  assert.equal(await page.locator("#lstPA [role=option]").count(), 736);
+  assert.equal(await page.locator("#lstPA [aria-selected=true]").getAttribute("id"), "lstPA-735");
+  assert.equal(await text(page, "txtStatus"), "Có 736 phương án.");
+  // A new search while rows are still to come never mixes the two lists.
+  await search(page, "72", "255");
+  await search(page, "5", "3");
+  // Past the frames in which the first list's remaining rows were due.
+  await page.evaluate(() => new Promise((resolve) =>
+    requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(resolve)))));
+  assert.equal(await page.locator("#lstPA [role=option]").count(), 12);
+  await context.close();
+});
+
 test("Reset clears the options and gives the area field back; About returns to its button", async () => {
   const { context, page } = await browser.open();
   await search(page, "5");
