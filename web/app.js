@@ -18,6 +18,13 @@ const waitingText = statusBox.textContent;
 // follows the system's region.
 const numbers = numberSeparators(navigator.languages?.[0] ?? navigator.language);
 const engine = Engine.load(new URL("engine.wasm", import.meta.url));
+// One large search while the page is idle, its answer dropped: the browser compiles the module's
+// functions when they are first called, and the user's first search should not pay for that.
+engine.then((loaded) => {
+  const warm = () => loaded.search("255", "72", { decimal: ".", group: "," });
+  if ("requestIdleCallback" in window) requestIdleCallback(warm, { timeout: 2000 });
+  else setTimeout(warm, 200);
+}).catch(() => {});
 
 let options = [];
 let selectedRow = -1;
