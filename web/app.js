@@ -18,12 +18,20 @@ const waitingText = statusBox.textContent;
 // follows the system's region.
 const numbers = numberSeparators(navigator.languages?.[0] ?? navigator.language);
 const engine = Engine.load(new URL("engine.wasm", import.meta.url));
-// One large search while the page is idle, its answer dropped: the browser compiles the module's
-// functions when they are first called, and the user's first search should not pay for that.
+// A few large searches while the page is idle, their answers dropped: the browser compiles the
+// module's functions and this file's only once they have run a while, and the user's first search
+// should not pay for that. One a time, so that none holds up a tap.
+const WARM_SEARCHES = 6;
 engine.then((loaded) => {
-  const warm = () => loaded.search("255", "72", { decimal: ".", group: "," });
-  if ("requestIdleCallback" in window) requestIdleCallback(warm, { timeout: 2000 });
-  else setTimeout(warm, 200);
+  let left = WARM_SEARCHES;
+  const later = (fn) => ("requestIdleCallback" in window
+    ? requestIdleCallback(fn, { timeout: 2000 })
+    : setTimeout(fn, 200));
+  const warm = () => {
+    loaded.search("255", "72", { decimal: ".", group: "," });
+    if (--left > 0) later(warm);
+  };
+  later(warm);
 }).catch(() => {});
 
 let options = [];
@@ -48,21 +56,26 @@ function clearOptions() {
   pendingFrom = 0;
   selectedRow = -1;
   optionList.replaceChildren();
+  // Scrolled back while the list is empty, so that the reset lays out no rows before the frame.
+  optionList.scrollTop = 0;
   optionList.removeAttribute("aria-activedescendant");
 }
 
 const escapeHtml = (text) => text.replace(/[&<>"']/g, (c) => `&#${c.charCodeAt(0)};`);
 
 // Rows are written as markup, a screenful at once and the rest just after that frame is painted:
-// the largest search (736 options) shows as fast as a small one.
-const FIRST_ROWS = 40;
+// the largest search (736 options) shows as fast as a small one. The list shows at most eight
+// rows; twice that leaves room to scroll before the rest are in.
+const FIRST_ROWS = 16;
 let pendingFrom = 0;
 
 function rowsMarkup(from, to) {
   let markup = "";
   for (let row = from; row < to; ++row) {
     const option = options[row];
-    markup += `<li id="lstPA-${row}" role="option" aria-selected="false"><span class="entry">` +
+    // The rows after the first screenful are laid out only once scrolled to (style.css).
+    const later = row >= FIRST_ROWS ? ' class="later"' : "";
+    markup += `<li id="lstPA-${row}" role="option" aria-selected="false"${later}><span class="entry">` +
       `${escapeHtml(option.entry)}</span> <span class="detail">${escapeHtml(option.detail)}</span></li>`;
   }
   return markup;
@@ -81,7 +94,6 @@ function showOptions(found) {
   pendingFrom = Math.min(found.length, FIRST_ROWS);
   optionList.innerHTML = rowsMarkup(0, pendingFrom);
   optionList.removeAttribute("aria-activedescendant");
-  optionList.scrollTop = 0;
   if (pendingFrom < found.length) {
     const shown = options;
     requestAnimationFrame(() => setTimeout(() => { if (options === shown) finishRows(); }));

@@ -138,6 +138,13 @@ test("the largest search: a screenful first, every option soon after, all reacha
   assert.equal(await page.locator("#lstPA [role=option]").count(), 736);
   assert.equal(await page.locator("#lstPA [aria-selected=true]").getAttribute("id"), "lstPA-735");
   assert.equal(await text(page, "txtStatus"), "Có 736 phương án.");
+  // The last option, walked to, is drawn inside the list; a new search starts at the top again.
+  const box = (id) => page.locator(`#${id}`).boundingBox();
+  const [list, last] = [await box("lstPA"), await box("lstPA-735")];
+  assert.ok(last.height > 0 && last.y >= list.y && last.y + last.height <= list.y + list.height + 1);
+  await search(page, "70", "255");
+  await page.waitForSelector("#lstPA-0");
+  assert.equal(await page.$eval("#lstPA", (element) => element.scrollTop), 0);
   // A new search while rows are still to come never mixes the two lists.
   await search(page, "72", "255");
   await search(page, "5", "3");
