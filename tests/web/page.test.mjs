@@ -186,6 +186,20 @@ test("the count is told once, through the live region", async () => {
   await page.press("#txtDientich", "Enter");
   await page.waitForFunction((before) => document.getElementById("announcer").textContent !== before, first);
   assert.equal((await text(page, "announcer")).trim(), "Có 12 phương án.");
+  // The boxes that show the count and the area do not tell their changes as well: as the browser
+  // hands the page to a screen reader, the announcer is its only live region.
+  await page.press("#txtDientich", "ArrowDown");
+  const cdp = await context.newCDPSession(page);
+  const { nodes } = await cdp.send("Accessibility.getFullAXTree");
+  const live = nodes.filter((node) => !node.ignored && (node.properties ?? []).some(
+    (property) => property.name === "live" && property.value.value !== "off"));
+  const ids = [];
+  for (const { backendDOMNodeId } of live) {
+    const { node } = await cdp.send("DOM.describeNode", { backendNodeId: backendDOMNodeId });
+    const attributes = node.attributes ?? [];
+    ids.push(attributes[attributes.indexOf("id") + 1]);
+  }
+  assert.deepEqual(ids, ["announcer"]);
   await context.close();
 });
 
