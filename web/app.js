@@ -37,12 +37,13 @@ engine.then((loaded) => {
 let options = [];
 let selectedRow = -1;
 
-// Tells a screen reader `text` without moving it. The same text twice in a row is told twice:
-// a trailing no-break space alternates, so the region always changes.
+// Tells a screen reader `text` without moving it. The text ends in one no-break space or two, in
+// turn: the same text twice in a row still changes the region, so it is told twice; and it never
+// equals the status box's text, which Orca would take for a copy of that box's change and drop.
 let announceToggle = false;
 function announce(text) {
   announceToggle = !announceToggle;
-  announcer.textContent = announceToggle ? text : `${text}\u00a0`;
+  announcer.textContent = `${text}\u00a0${announceToggle ? "" : "\u00a0"}`;
 }
 
 // A field given back: focused with its whole text selected, so that typing replaces it.
@@ -222,6 +223,11 @@ aboutButton.addEventListener("click", () => {
   about.addEventListener("close", () => aboutButton.focus(), { once: true });
   about.showModal();
 });
+
+// OK closes its dialog, as Esc does.
+for (const dialog of document.querySelectorAll("dialog")) {
+  dialog.querySelector(".dialog-buttons button").addEventListener("click", () => dialog.close());
+}
 
 areaField.focus();
 byId("cdmOK").disabled = false;

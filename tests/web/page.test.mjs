@@ -105,7 +105,7 @@ test("keys in either field walk the options and the area follows", async () => {
 for (const [label, area, nmax, dialog, back, close] of [
   ["a bad area, closed by OK", "abc", "3", "frmLoi", "txtDientich", "ok"],
   ["a bad area, closed by Esc", "100", "3", "frmLoi", "txtDientich", "Escape"],
-  ["a bad Nmax", "5", "0", "frmLoiNmax", "txtNmax", "ok"],
+  ["a bad Nmax", "5", "0", "frmLoiNmax", "txtNmax", "Enter"],
   ["no option", "7", "1", "frmKhongthayPA", "txtNmax", "Escape"],
 ]) {
   test(`a message for ${label} gives the field back, selected whole`, async () => {
@@ -114,6 +114,15 @@ for (const [label, area, nmax, dialog, back, close] of [
     await page.waitForSelector(`#${dialog}[open]`);
     assert.equal(await page.getAttribute(`#${dialog}`, "role"), "alertdialog");
     assert.equal(await page.evaluate(() => document.activeElement.id), `${dialog}-cmdOK`);
+    // A screen reader hears the title and the text once, as the dialog's name and description,
+    // and finds nothing in it but OK, which keeps its reading where Enter closes the message.
+    const { nodes } = await (await context.newCDPSession(page)).send("Accessibility.getFullAXTree");
+    const shown = nodes.filter((node) => !node.ignored && node.role?.value === "alertdialog");
+    assert.equal(shown.length, 1);
+    assert.equal(shown[0].name.value, await text(page, `${dialog}-title`));
+    assert.equal(shown[0].description?.value, await text(page, `${dialog}-text`));
+    assert.equal(await page.locator(`#${dialog}`).ariaSnapshot(),
+      `- alertdialog "${shown[0].name.value}":\n  - button "OK"`);
     // The page behind is inert while the message is open: Tab never reaches it.
     for (let i = 0; i < 3; ++i) {
       await page.keyboard.press("Tab");
