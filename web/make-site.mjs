@@ -1,6 +1,7 @@
 // Makes the web page's folder: the templates with the engine's fixed texts filled in, the engine
 // module, the icons, and the service worker's list of what to keep.
 //   node web/make-site.mjs --wasm engine.wasm --icons ICON_FOLDER --version VERSION --out FOLDER
+import { createHash } from "node:crypto";
 import { copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from "node:fs";
 import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
@@ -49,8 +50,13 @@ for (const name of readdirSync(args.icons).filter((name) => name.endsWith(".png"
 }
 
 const files = ["./", ...readdirSync(args.out).sort()];
+// The kept copy is named after what the files hold, not only the version: a page changed under
+// the same version still reaches those who have opened it before, as their browser then finds a
+// new service worker and drops the old copy.
+const content = createHash("sha256");
+for (const name of files.slice(1)) content.update(`${name}\0`).update(readFileSync(join(args.out, name))).update("\0");
 write("sw.js", fill(readFileSync(join(here, "sw.js"), "utf8"), escapeHtml, {
-  version: args.version,
+  cache: `vesmarot-${args.version}-${content.digest("hex").slice(0, 16)}`,
   files: JSON.stringify(files),
 }));
 console.log(`make-site: ${files.length} files in ${args.out}`);

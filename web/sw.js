@@ -1,6 +1,6 @@
 // Keeps every file of the page, so that after one visit it opens and searches with no network.
 // It stores nothing else and asks no other origin for anything.
-const CACHE = "vesmarot-{{version}}";
+const CACHE = "{{cache}}";
 const FILES = {{files}};
 
 self.addEventListener("install", (event) => {

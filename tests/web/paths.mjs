@@ -9,4 +9,5 @@ export const nativeAnswers =
   process.env.VESMAROT_ENGINE_ANSWERS ?? join(clone, "build/tests/web/engine_answers");
 export const chromiumPath = process.env.VESMAROT_CHROMIUM ?? "/usr/bin/chromium";
 export const serverModule = join(clone, "tools/serve_site.mjs");
+export const makeSite = join(clone, "web/make-site.mjs");
 export const engineModule = join(site, "engine.js");
