@@ -82,19 +82,20 @@ function rowsMarkup(from, to) {
   return markup;
 }
 
-// Writes the rows still to come; anything that reads or walks the rows calls it first.
-function finishRows() {
-  if (pendingFrom >= options.length) return;
-  optionList.insertAdjacentHTML("beforeend", rowsMarkup(pendingFrom, options.length));
-  pendingFrom = options.length;
+// Writes the rows not yet in the list, up to `to`.
+function writeRows(to) {
+  if (pendingFrom >= to) return;
+  optionList.insertAdjacentHTML("beforeend", rowsMarkup(pendingFrom, to));
+  pendingFrom = to;
 }
 
+// Writes the rows still to come; anything that reads or walks the rows calls it first.
+const finishRows = () => writeRows(options.length);
+
+// Fills the list that clearOptions emptied.
 function showOptions(found) {
   options = found;
-  selectedRow = -1;
-  pendingFrom = Math.min(found.length, FIRST_ROWS);
-  optionList.innerHTML = rowsMarkup(0, pendingFrom);
-  optionList.removeAttribute("aria-activedescendant");
+  writeRows(Math.min(found.length, FIRST_ROWS));
   if (pendingFrom < found.length) {
     const shown = options;
     requestAnimationFrame(() => setTimeout(() => { if (options === shown) finishRows(); }));

@@ -49,12 +49,13 @@ for (const name of readdirSync(args.icons).filter((name) => name.endsWith(".png"
   copyFileSync(join(args.icons, name), join(args.out, name));
 }
 
-const files = ["./", ...readdirSync(args.out).sort()];
+const names = readdirSync(args.out).sort();
+const files = ["./", ...names];
 // The kept copy is named after what the files hold, not only the version: a page changed under
 // the same version still reaches those who have opened it before, as their browser then finds a
 // new service worker and drops the old copy.
 const content = createHash("sha256");
-for (const name of files.slice(1)) content.update(`${name}\0`).update(readFileSync(join(args.out, name))).update("\0");
+for (const name of names) content.update(`${name}\0`).update(readFileSync(join(args.out, name))).update("\0");
 write("sw.js", fill(readFileSync(join(here, "sw.js"), "utf8"), escapeHtml, {
   cache: `vesmarot-${args.version}-${content.digest("hex").slice(0, 16)}`,
   files: JSON.stringify(files),
