@@ -129,9 +129,14 @@ for (const [label, area, nmax, dialog, back, close] of [
       assert.equal(await page.evaluate(() => document.activeElement.closest("#frmMain")), null);
     }
     await page.focus(`#${dialog}-cmdOK`);
+    // The browser gives the focus back as the dialog closes, and the page selects the field's
+    // text in the close event that follows: the state is read once that event is done.
+    await page.evaluate((id) => document.getElementById(id).addEventListener("close", () => {
+      window.closedDialog = id;
+    }, { once: true }), dialog);
     if (close === "ok") await page.click(`#${dialog}-cmdOK`);
     else await page.keyboard.press(close);
-    await page.waitForFunction((id) => !document.getElementById(id).open, dialog);
+    await page.waitForFunction((id) => window.closedDialog === id, dialog);
     await page.waitForFunction((id) => document.activeElement.id === id, back);
     assert.deepEqual(await focusState(page), { id: back, whole: true });
     await context.close();
